@@ -1,0 +1,5 @@
+#include "framework/object.h"
+
+BObject::~BObject() {
+  delete[] ownedText;
+}
