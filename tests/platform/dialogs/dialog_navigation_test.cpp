@@ -1,0 +1,45 @@
+#include "user/dialog_navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kx {
+namespace {
+
+constexpr TabCandidate kStop{true, true, true};
+constexpr TabCandidate kLabel{true, true, false};
+constexpr TabCandidate kDisabled{true, false, true};
+constexpr TabCandidate kHidden{false, true, true};
+
+struct NavigationCase {
+  int from;
+  bool backwards;
+  int expected;
+};
+
+TEST(DialogNavigation, SkipsLabelsDisabledAndHiddenControlsAndWraps) {
+  const std::vector<TabCandidate> controls{kLabel, kStop, kDisabled, kStop, kHidden, kStop};
+  const NavigationCase cases[] = {
+      {-1, false, 1}, {1, false, 3}, {3, false, 5}, {5, false, 1},
+      {-1, true, 5},  {5, true, 3},  {3, true, 1},  {1, true, 5},
+  };
+  for (const NavigationCase& c : cases)
+    EXPECT_EQ(nextTabStop(controls, c.from, c.backwards), c.expected)
+        << c.from << (c.backwards ? " back" : "");
+}
+
+TEST(DialogNavigation, NoTabStopGivesNone) {
+  const std::vector<TabCandidate> controls{kLabel, kDisabled, kHidden};
+  EXPECT_EQ(nextTabStop(controls, -1, false), -1);
+  EXPECT_EQ(nextTabStop({}, -1, true), -1);
+}
+
+TEST(DialogNavigation, ASingleStopComesBackToItself) {
+  const std::vector<TabCandidate> controls{kLabel, kStop};
+  EXPECT_EQ(nextTabStop(controls, 1, false), 1);
+  EXPECT_EQ(nextTabStop(controls, 1, true), 1);
+}
+
+}  // namespace
+}  // namespace kx
