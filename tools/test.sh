@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds KALYX with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds KALYX with AddressSanitizer and UndefinedBehaviorSanitizer, cross-compiles the Windows
+# Kalyx32.scr, and runs every test (one of them inspects the .scr).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset asan >/dev/null
 cmake --build --preset asan
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw
 ctest --preset asan
