@@ -1,0 +1,46 @@
+#include "display/anim_shp.h"
+
+#include <new>
+
+#include "app/kalyx.h"
+
+CAnimShp::CAnimShp(CKalyx* app, CGfxShape* shape) : BGuiObj(app), shape(shape), kalyx(app) {
+  if (!shape) return;
+  steps = new (std::nothrow) CLList;
+  if (steps) iter = new (std::nothrow) CIterator(steps);
+}
+
+CAnimShp::~CAnimShp() {
+  if (steps) {
+    CIterator walk(steps);
+    while (walk.Next()) delete static_cast<CAnimStep*>(walk.Current());
+  }
+  delete iter;
+  delete steps;
+}
+
+int CAnimShp::AddStep(int ticks, CGfxClr* clr) {
+  if (!steps || !iter) return -1;
+  auto* step = new (std::nothrow) CAnimStep{ticks, clr};
+  if (!step) return -991;
+  if (!steps->Append(step)) {
+    delete step;
+    return -991;
+  }
+  cur = step;
+  return 0;
+}
+
+int CAnimShp::Step() {
+  if (!cur) return 0;
+  if (++count <= cur->ticks) return 0;
+  count = 0;
+  shape->SetColor(cur->clr, nullptr);
+  InvalidateRect(kalyx->hwndOwner, shape->GetRect(), FALSE);
+  if (!iter->Next()) {
+    iter->First();
+    iter->Next();
+  }
+  cur = static_cast<CAnimStep*>(iter->Current());
+  return 0;
+}
