@@ -7,7 +7,8 @@
 #include <windows.h>
 
 extern "C" {
-BOOL CALLBACK DlgGetPasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-BOOL CALLBACK DlgSetPasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// Dialog procedures return INT_PTR (a BOOL on 32-bit Windows), so they fit DLGPROC on both platforms.
+INT_PTR CALLBACK DlgGetPasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK DlgSetPasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK DlgProcCallback(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 }
