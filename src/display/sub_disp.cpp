@@ -1,6 +1,7 @@
 #include "display/sub_disp.h"
 
 #include "app/kalyx.h"
+#include "app/saver_input.h"
 
 namespace {
 
@@ -14,10 +15,10 @@ CSubDisp::CSubDisp(CKalyx* app) : BWindow(app, "KXSubDisp", nullptr), app(app) {
   bkClr.SetRGB(0, 0, 0);
 }
 
-// Input over a panel must end the saver as over the main window; until the saver's input rules
-// exist, messages other than WM_PAINT take the default handling.
+// Input over a panel ends the saver as over the main window. A panel destroyed by its screen's
+// destructor no longer reaches this procedure, so its WM_DESTROY does not end the program.
 LRESULT CSubDisp::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (msg != WM_PAINT) return SaverDefWndProc(hwnd, msg, wParam, lParam);
   if (GetUpdateRect(hwnd, nullptr, FALSE)) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
