@@ -1,0 +1,187 @@
+// Rectangles of pixels: FillRect, FrameRect, DrawFocusRect, PatBlt and BitBlt.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "gdi/dc.h"
+#include "gdi/gdi_objects.h"
+
+using namespace kx;
+
+namespace {
+
+// Windows accepts a system colour index plus one wherever FillRect takes a brush.
+HBRUSH brushOrSysColor(HBRUSH brush) {
+  const auto value = reinterpret_cast<uintptr_t>(brush);
+  if (value > 0 && value <= 31) return GetSysColorBrush(int(value) - 1);
+  return brush;
+}
+
+bool fillRects(HDC hdc, HBRUSH brush, const RECT* rects, int count) {
+  DcObject* dc = findDc(hdc);
+  if (!dc) return false;
+  if (!lookup<BrushObject>(brush)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return false;
+  }
+  drawOn(*dc, [&](Raster& raster) {
+    const Fill fill = fillForBrush(brush, dc->state, POINT{LONG(raster.originX()), LONG(raster.originY())});
+    for (int i = 0; i < count; ++i)
+      raster.fillRect(rects[i].left, rects[i].top, rects[i].right, rects[i].bottom, fill);
+  });
+  return true;
+}
+
+// A raster operation of the source and destination pixels, one row at a time.
+enum class Combine { Copy, And, Or, Xor };
+
+void combineRow(uint32_t* dst, const uint32_t* src, int64_t count, Combine combine) {
+  switch (combine) {
+    case Combine::Copy:
+      std::memmove(dst, src, size_t(count) * sizeof(uint32_t));
+      break;
+    case Combine::And:
+      for (int64_t i = 0; i < count; ++i) dst[i] &= src[i];
+      break;
+    case Combine::Or:
+      for (int64_t i = 0; i < count; ++i) dst[i] |= src[i];
+      break;
+    case Combine::Xor:
+      for (int64_t i = 0; i < count; ++i) dst[i] ^= src[i];
+      break;
+  }
+}
+
+bool sourceCombine(DWORD rop, Combine& combine) {
+  switch (rop) {
+    case SRCCOPY:
+      combine = Combine::Copy;
+      return true;
+    case SRCAND:
+      combine = Combine::And;
+      return true;
+    case SRCPAINT:
+      combine = Combine::Or;
+      return true;
+    case SRCINVERT:
+      combine = Combine::Xor;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int WINAPI FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+  if (!lprc) return 0;
+  return fillRects(hDC, brushOrSysColor(hbr), lprc, 1) ? 1 : 0;
+}
+
+int WINAPI FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
+  if (!lprc) return 0;
+  const RECT& r = *lprc;
+  if (r.right <= r.left || r.bottom <= r.top) return 1;
+  const RECT sides[4] = {{r.left, r.top, r.right, r.top + 1},
+                         {r.left, r.bottom - 1, r.right, r.bottom},
+                         {r.left, r.top, r.left + 1, r.bottom},
+                         {r.right - 1, r.top, r.right, r.bottom}};
+  return fillRects(hDC, brushOrSysColor(hbr), sides, 4) ? 1 : 0;
+}
+
+BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc) {
+  DcObject* dc = findDc(hDC);
+  if (!dc || !lprc) return FALSE;
+  const RECT r = *lprc;
+  if (r.right <= r.left || r.bottom <= r.top) return TRUE;
+  drawOn(*dc, [&](Raster& raster) {
+    // A dotted frame drawn by inverting every other pixel, so a second call erases it.
+    auto invert = [&](int64_t x, int64_t y) {
+      uint32_t pixel = 0;
+      if (((x + y) & 1) == 0 && raster.getPixel(x, y, pixel)) raster.setPixel(x, y, pixel ^ 0xFFFFFF);
+    };
+    const int64_t x0 = std::max<int64_t>(r.left, raster.clipLeft() - 1),
+                  x1 = std::min<int64_t>(r.right, raster.clipRight() + 1);
+    const int64_t y0 = std::max<int64_t>(r.top, raster.clipTop() - 1),
+                  y1 = std::min<int64_t>(r.bottom, raster.clipBottom() + 1);
+    for (int64_t x = x0; x < x1; ++x) {
+      invert(x, r.top);
+      if (r.bottom - 1 != r.top) invert(x, int64_t(r.bottom) - 1);
+    }
+    for (int64_t y = std::max<int64_t>(y0, int64_t(r.top) + 1);
+         y < std::min<int64_t>(y1, int64_t(r.bottom) - 1); ++y) {
+      invert(r.left, y);
+      if (r.right - 1 != r.left) invert(int64_t(r.right) - 1, y);
+    }
+  });
+  return TRUE;
+}
+
+BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
+  DcObject* dc = findDc(hdc);
+  if (!dc) return FALSE;
+  const int64_t x0 = std::min<int64_t>(x, int64_t(x) + w), x1 = std::max<int64_t>(x, int64_t(x) + w);
+  const int64_t y0 = std::min<int64_t>(y, int64_t(y) + h), y1 = std::max<int64_t>(y, int64_t(y) + h);
+  drawOn(*dc, [&](Raster& raster) {
+    Fill fill{Fill::Kind::Solid, 0};
+    if (rop == WHITENESS) {
+      fill.color = 0xFFFFFF;
+    } else if (rop == PATCOPY) {
+      fill = fillForBrush(dc->state.brush, dc->state, POINT{LONG(raster.originX()), LONG(raster.originY())});
+    } else if (rop != BLACKNESS) {
+      return;
+    }
+    raster.fillRect(x0, y0, x1, y1, fill);
+  });
+  return rop == BLACKNESS || rop == WHITENESS || rop == PATCOPY;
+}
+
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
+  if (rop == BLACKNESS || rop == WHITENESS || rop == PATCOPY) return PatBlt(hdc, x, y, cx, cy, rop);
+  Combine combine;
+  if (!sourceCombine(rop, combine)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  DcObject* dst = findDc(hdc);
+  DcObject* src = findDc(hdcSrc);
+  if (!dst || !src) return FALSE;
+  DrawTarget from, to;
+  if (!src->target(from) || !dst->target(to)) return FALSE;
+  if (cx <= 0 || cy <= 0) return TRUE;
+  // Device coordinates of both rectangles, clipped to both DCs.
+  int64_t dx0 = int64_t(x) + to.origin.x, dy0 = int64_t(y) + to.origin.y;
+  int64_t sx0 = int64_t(x1) + from.origin.x, sy0 = int64_t(y1) + from.origin.y;
+  int64_t w = cx, h = cy;
+  auto clipAxis = [](int64_t& d, int64_t& s, int64_t& len, int64_t dLo, int64_t dHi, int64_t sLo,
+                     int64_t sHi) {
+    const int64_t shift = std::max({int64_t(0), dLo - d, sLo - s});
+    d += shift;
+    s += shift;
+    len -= shift;
+    len = std::min({len, dHi - d, sHi - s});
+  };
+  const RECT& dc = to.clip;
+  const RECT& sc = from.clip;
+  clipAxis(dx0, sx0, w, std::max<int64_t>(dc.left, 0), std::min<int64_t>(dc.right, to.surface.width),
+           std::max<int64_t>(sc.left, 0), std::min<int64_t>(sc.right, from.surface.width));
+  clipAxis(dy0, sy0, h, std::max<int64_t>(dc.top, 0), std::min<int64_t>(dc.bottom, to.surface.height),
+           std::max<int64_t>(sc.top, 0), std::min<int64_t>(sc.bottom, from.surface.height));
+  if (w <= 0 || h <= 0) return TRUE;
+  const bool sameSurface = from.surface.pixels == to.surface.pixels;
+  // On one surface, rows run bottom-up when the destination lies below the source.
+  const bool upwards = sameSurface && dy0 > sy0;
+  for (int64_t i = 0; i < h; ++i) {
+    const int64_t row = upwards ? h - 1 - i : i;
+    uint32_t* d = to.surface.pixels + (dy0 + row) * to.surface.stride + dx0;
+    const uint32_t* s = from.surface.pixels + (sy0 + row) * from.surface.stride + sx0;
+    if (sameSurface && combine != Combine::Copy && d > s && d < s + w) {
+      for (int64_t k = w - 1; k >= 0; --k) combineRow(d + k, s + k, 1, combine);
+    } else {
+      combineRow(d, s, w, combine);
+    }
+  }
+  dst->changed(RECT{LONG(dx0), LONG(dy0), LONG(dx0 + w), LONG(dy0 + h)});
+  return TRUE;
+}

@@ -1,0 +1,162 @@
+#include "gdi/raster.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace kx {
+
+uint8_t hatchRowBits(int hatch, int row) {
+  row &= 7;
+  const uint8_t diagonalDown = uint8_t(1u << row);      // x == y
+  const uint8_t diagonalUp = uint8_t(1u << (7 - row));  // x == 7 - y
+  const uint8_t column = 1u << 4;
+  switch (hatch) {
+    case HS_HORIZONTAL:
+      return row == 3 ? 0xFF : 0;
+    case HS_VERTICAL:
+      return column;
+    case HS_FDIAGONAL:
+      return diagonalDown;
+    case HS_BDIAGONAL:
+      return diagonalUp;
+    case HS_CROSS:
+      return row == 3 ? 0xFF : column;
+    case HS_DIAGCROSS:
+      return diagonalDown | diagonalUp;
+    default:
+      return 0;
+  }
+}
+
+Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin)
+    : m_surface(surface), m_originX(origin.x), m_originY(origin.y) {
+  m_clipLeft = std::max<int64_t>(clip.left, 0);
+  m_clipTop = std::max<int64_t>(clip.top, 0);
+  m_clipRight = std::min<int64_t>(clip.right, surface.pixels ? surface.width : 0);
+  m_clipBottom = std::min<int64_t>(clip.bottom, surface.pixels ? surface.height : 0);
+}
+
+RECT Raster::changed() const {
+  if (m_dirtyLeft >= m_dirtyRight) return RECT{0, 0, 0, 0};
+  return RECT{LONG(m_dirtyLeft), LONG(m_dirtyTop), LONG(m_dirtyRight), LONG(m_dirtyBottom)};
+}
+
+void Raster::noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  m_dirtyLeft = std::min(m_dirtyLeft, left);
+  m_dirtyTop = std::min(m_dirtyTop, top);
+  m_dirtyRight = std::max(m_dirtyRight, right);
+  m_dirtyBottom = std::max(m_dirtyBottom, bottom);
+}
+
+void Raster::narrowClip(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  m_clipLeft = std::max(m_clipLeft, left + m_originX);
+  m_clipTop = std::max(m_clipTop, top + m_originY);
+  m_clipRight = std::min(m_clipRight, right + m_originX);
+  m_clipBottom = std::min(m_clipBottom, bottom + m_originY);
+}
+
+void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, const Fill& fill) {
+  if (fill.kind == Fill::Kind::None) return;
+  const int64_t x0 = std::max(left + m_originX, m_clipLeft), x1 = std::min(right + m_originX, m_clipRight);
+  const int64_t y0 = std::max(top + m_originY, m_clipTop), y1 = std::min(bottom + m_originY, m_clipBottom);
+  if (x0 >= x1 || y0 >= y1) return;
+  noteChanged(x0, y0, x1, y1);
+  const int64_t stride = m_surface.stride;
+  if (fill.kind == Fill::Kind::Solid && x0 == 0 && x1 == m_surface.width && stride == m_surface.width) {
+    // One run over whole rows: the common clear of a back buffer.
+    std::fill_n(m_surface.pixels + y0 * stride, (y1 - y0) * stride, fill.color);
+    return;
+  }
+  for (int64_t y = y0; y < y1; ++y) fillDeviceRow(m_surface.pixels + y * stride, y, x0, x1, fill);
+}
+
+void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
+  if (fill.kind == Fill::Kind::Solid) {
+    std::fill(row + x0, row + x1, fill.color);
+    return;
+  }
+  const uint8_t bits = hatchRowBits(fill.hatch, int((y - fill.origin.y) & 7));
+  for (int64_t x = x0; x < x1; ++x) {
+    if (bits & (1u << ((x - fill.origin.x) & 7))) {
+      row[x] = fill.color;
+    } else if (fill.opaque) {
+      row[x] = fill.background;
+    }
+  }
+}
+
+void Raster::setPixel(int64_t x, int64_t y, uint32_t color) {
+  x += m_originX;
+  y += m_originY;
+  if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) return;
+  m_surface.pixels[y * m_surface.stride + x] = color;
+  noteChanged(x, y, x + 1, y + 1);
+}
+
+bool Raster::getPixel(int64_t x, int64_t y, uint32_t& color) const {
+  x += m_originX;
+  y += m_originY;
+  if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) return false;
+  color = m_surface.pixels[y * m_surface.stride + x];
+  return true;
+}
+
+namespace {
+
+// floor(a / b) for b > 0.
+__int128 floorDiv(__int128 a, __int128 b) {
+  __int128 q = a / b;
+  return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+}  // namespace
+
+void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t color, bool withEnd) {
+  if (empty()) return;
+  x0 += m_originX;
+  y0 += m_originY;
+  x1 += m_originX;
+  y1 += m_originY;
+  const int64_t dx = x1 - x0, dy = y1 - y0;
+  const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  const bool xMajor = adx >= ady;
+  const int64_t steps = xMajor ? adx : ady;
+  const int64_t last = withEnd ? steps : steps - 1;
+  if (last < 0) return;
+  const int64_t majorStart = xMajor ? x0 : y0, majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
+  const int64_t minorStart = xMajor ? y0 : x0, minorSign = (xMajor ? dy : dx) < 0 ? -1 : 1;
+  const int64_t majorLen = steps, minorLen = xMajor ? ady : adx;
+  const int64_t clipMajorLo = xMajor ? m_clipLeft : m_clipTop,
+                clipMajorHi = xMajor ? m_clipRight : m_clipBottom;
+  // Only the steps whose major coordinate is inside the clip are walked.
+  int64_t kLo = 0, kHi = last;
+  if (majorSign > 0) {
+    kLo = std::max(kLo, clipMajorLo - majorStart);
+    kHi = std::min(kHi, clipMajorHi - 1 - majorStart);
+  } else {
+    kLo = std::max(kLo, majorStart - (clipMajorHi - 1));
+    kHi = std::min(kHi, majorStart - clipMajorLo);
+  }
+  int64_t dirtyLo = INT64_MAX, dirtyHi = INT64_MIN, minorLo = INT64_MAX, minorHi = INT64_MIN;
+  for (int64_t k = kLo; k <= kHi; ++k) {
+    // The minor coordinate rounds k * minorLen / majorLen to the nearest, halves away from the start.
+    const int64_t minorStep =
+        majorLen == 0 ? 0 : int64_t(floorDiv(__int128(2) * k * minorLen + majorLen, __int128(2) * majorLen));
+    const int64_t major = majorStart + majorSign * k, minor = minorStart + minorSign * minorStep;
+    const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
+    if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) continue;
+    m_surface.pixels[y * m_surface.stride + x] = color;
+    dirtyLo = std::min(dirtyLo, major);
+    dirtyHi = std::max(dirtyHi, major);
+    minorLo = std::min(minorLo, minor);
+    minorHi = std::max(minorHi, minor);
+  }
+  if (dirtyLo > dirtyHi) return;
+  if (xMajor) {
+    noteChanged(dirtyLo, minorLo, dirtyHi + 1, minorHi + 1);
+  } else {
+    noteChanged(minorLo, dirtyLo, minorHi + 1, dirtyHi + 1);
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,76 @@
+// The drawing backend: spans, pixels and thin lines on a 32-bit surface, clipped, in device
+// coordinates that may lie far outside the surface (64-bit arithmetic throughout).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "gdi/pixels.h"
+
+namespace kx {
+
+// How an area is painted: a solid colour or an 8 x 8 hatch tiled from the brush origin.
+struct Fill {
+  enum class Kind { None, Solid, Hatch };
+  Kind kind = Kind::None;
+  uint32_t color = 0;
+  int hatch = 0;
+  uint32_t background = 0;  // hatch gaps, when opaque
+  bool opaque = true;
+  POINT origin{};  // brush origin, device pixels
+};
+
+// How an outline is drawn: nothing, a one-pixel line, or a stroked region of `width` pixels.
+struct Stroke {
+  enum class Kind { None, Thin, Wide };
+  Kind kind = Kind::Thin;
+  uint32_t color = 0;
+  int width = 1;
+  bool insideFrame = false;
+};
+
+// Bits of one 8-pixel row of a hatch pattern; bit 0 is the cell's column 0.
+uint8_t hatchRowBits(int hatch, int row);
+
+class Raster {
+ public:
+  // `clip` and `origin` are in surface pixels; drawing coordinates are shifted by `origin`.
+  Raster(const PixelSurface& surface, const RECT& clip, POINT origin);
+
+  bool empty() const { return m_clipLeft >= m_clipRight || m_clipTop >= m_clipBottom; }
+  // Surface pixels touched so far, for presenting window DCs (empty when nothing was drawn).
+  RECT changed() const;
+
+  // Logical coordinates; right and bottom excluded.
+  void fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, const Fill& fill);
+  void fillSpan(int64_t y, int64_t x0, int64_t x1, const Fill& fill) { fillRect(x0, y, x1, y + 1, fill); }
+  void setPixel(int64_t x, int64_t y, uint32_t color);
+  bool getPixel(int64_t x, int64_t y, uint32_t& color) const;
+  // A Bresenham line from (x0, y0) towards (x1, y1); the end pixel only when `withEnd`.
+  void thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t color, bool withEnd);
+
+  // Restricts drawing further to a logical rectangle.
+  void narrowClip(int64_t left, int64_t top, int64_t right, int64_t bottom);
+
+  // Device-space clip box in logical coordinates, for callers that cull whole shapes.
+  int64_t clipLeft() const { return m_clipLeft - m_originX; }
+  int64_t clipTop() const { return m_clipTop - m_originY; }
+  int64_t clipRight() const { return m_clipRight - m_originX; }
+  int64_t clipBottom() const { return m_clipBottom - m_originY; }
+  int64_t originX() const { return m_originX; }
+  int64_t originY() const { return m_originY; }
+  const PixelSurface& surface() const { return m_surface; }
+  void noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom);
+
+ private:
+  void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
+
+  PixelSurface m_surface;
+  int64_t m_clipLeft, m_clipTop, m_clipRight, m_clipBottom;  // surface pixels
+  int64_t m_originX, m_originY;
+  int64_t m_dirtyLeft = INT64_MAX, m_dirtyTop = INT64_MAX, m_dirtyRight = INT64_MIN,
+          m_dirtyBottom = INT64_MIN;
+};
+
+}  // namespace kx

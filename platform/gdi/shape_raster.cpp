@@ -1,0 +1,375 @@
+#include "gdi/shape_raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "gdi/wide_stroke.h"
+
+namespace kx {
+
+namespace {
+
+// Row extents of a box with elliptic corners: in each row, the pixels whose centres lie inside
+// the outline that passes along the box's outer pixel edges.
+class RoundBox {
+ public:
+  RoundBox(Box box, int64_t cornerWidth, int64_t cornerHeight) : m_box(box) {
+    const double cw = double(std::clamp<int64_t>(cornerWidth, 0, box.width()));
+    const double ch = double(std::clamp<int64_t>(cornerHeight, 0, box.height()));
+    m_round = cw > 0 && ch > 0;
+    m_radiusX = cw / 2;
+    m_radiusY = ch / 2;
+    m_leftCentre = double(box.left) + (cw - 1) / 2;
+    m_rightCentre = double(box.right - 1) - (cw - 1) / 2;
+    m_topCentre = double(box.top) + (ch - 1) / 2;
+    m_bottomCentre = double(box.bottom - 1) - (ch - 1) / 2;
+  }
+
+  // Inclusive pixel extent of row y, which must lie within the box.
+  void row(int64_t y, int64_t& xl, int64_t& xr) const {
+    xl = m_box.left;
+    xr = m_box.right - 1;
+    if (!m_round) return;
+    const double yc = double(y);
+    const double dy = yc < m_topCentre ? m_topCentre - yc : (yc > m_bottomCentre ? yc - m_bottomCentre : 0);
+    const double t = dy / m_radiusY;
+    const double dx = m_radiusX * std::sqrt(std::max(0.0, 1 - t * t));
+    xl = std::max(xl, int64_t(std::ceil(m_leftCentre - dx)));
+    xr = std::min(xr, int64_t(std::floor(m_rightCentre + dx)));
+    if (xl > xr) xl = xr = int64_t(std::floor((m_leftCentre + m_rightCentre) / 2));
+  }
+
+ private:
+  Box m_box;
+  bool m_round = false;
+  double m_radiusX = 0, m_radiusY = 0;
+  double m_leftCentre = 0, m_rightCentre = 0, m_topCentre = 0, m_bottomCentre = 0;
+};
+
+// Which pixels lie in the counter-clockwise sweep from one ray to another, as seen on screen.
+class SweepTest {
+ public:
+  SweepTest(const Sweep& sweep, int64_t cx, int64_t cy, double scaleX, double scaleY) : m_cx(cx), m_cy(cy) {
+    m_all = sweep.close == Sweep::Close::Whole;
+    // Rays are compared in the ellipse's own circle space (y up), where angles are fair.
+    m_sx = scaleX > 0 ? 1 / scaleX : 1;
+    m_sy = scaleY > 0 ? 1 / scaleY : 1;
+    ray(sweep.rayStart, m_startU, m_startV);
+    ray(sweep.rayEnd, m_endU, m_endV);
+    const double cross = m_startU * m_endV - m_startV * m_endU;
+    const double dot = m_startU * m_endU + m_startV * m_endV;
+    if (cross == 0 && dot > 0) m_all = true;  // coinciding rays draw the whole ellipse
+    m_narrow = cross > 0;
+  }
+
+  bool all() const { return m_all; }
+  bool contains(int64_t x, int64_t y) const {
+    if (m_all) return true;
+    const double u = double(x - m_cx) * m_sx, v = double(m_cy - y) * m_sy;
+    const bool afterStart = m_startU * v - m_startV * u >= 0;
+    const bool beforeEnd = u * m_endV - v * m_endU >= 0;
+    return m_narrow ? (afterStart && beforeEnd) : (afterStart || beforeEnd);
+  }
+  double startAngle() const { return std::atan2(m_startV, m_startU); }
+  double endAngle() const { return std::atan2(m_endV, m_endU); }
+
+ private:
+  void ray(POINT p, double& u, double& v) const {
+    u = double(p.x - m_cx) * m_sx;
+    v = double(m_cy - p.y) * m_sy;
+    if (u == 0 && v == 0) u = 1;
+  }
+
+  int64_t m_cx, m_cy;
+  double m_sx = 1, m_sy = 1;
+  double m_startU = 1, m_startV = 0, m_endU = 1, m_endV = 0;
+  bool m_all = false, m_narrow = false;
+};
+
+Box normalized(Box box) {
+  if (box.left > box.right) std::swap(box.left, box.right);
+  if (box.top > box.bottom) std::swap(box.top, box.bottom);
+  return box;
+}
+
+// PS_INSIDEFRAME keeps a wide stroke inside the box by shrinking the path first.
+Box strokePathBox(Box box, const Stroke& stroke) {
+  if (stroke.kind != Stroke::Kind::Wide || !stroke.insideFrame) return box;
+  const int64_t w = stroke.width;
+  Box inner{box.left + w / 2, box.top + w / 2, box.right - (w - 1) / 2, box.bottom - (w - 1) / 2};
+  if (inner.left >= inner.right) inner.left = inner.right = (box.left + box.right) / 2;
+  if (inner.top >= inner.bottom) inner.top = inner.bottom = (box.top + box.bottom) / 2;
+  return inner;
+}
+
+// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test.
+template <class Test>
+void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, Test&& test) {
+  x0 = std::max(x0, raster.clipLeft());
+  x1 = std::min(x1, raster.clipRight() - 1);
+  int64_t x = x0;
+  while (x <= x1) {
+    while (x <= x1 && !test(x, y)) ++x;
+    const int64_t start = x;
+    while (x <= x1 && test(x, y)) ++x;
+    if (x > start) raster.fillSpan(y, start, x, fill);
+  }
+}
+
+struct EllipseFrame {
+  double cx, cy, rx, ry;  // the curve through the box's outer pixel centres
+};
+
+EllipseFrame frameOf(Box box) {
+  return {double(box.left + box.right - 1) / 2, double(box.top + box.bottom - 1) / 2,
+          double(box.width() - 1) / 2, double(box.height() - 1) / 2};
+}
+
+// Where the ray from the centre through p meets the curve.
+void rayPoint(const EllipseFrame& e, int64_t cx, int64_t cy, POINT p, double& x, double& y) {
+  double dx = double(p.x - cx), dy = double(p.y - cy);
+  if (dx == 0 && dy == 0) dx = 1;
+  const double nx = e.rx > 0 ? dx / e.rx : 0, ny = e.ry > 0 ? dy / e.ry : 0;
+  const double k = 1 / std::sqrt(nx * nx + ny * ny);
+  x = e.cx + k * dx * (e.rx > 0 ? 1 : 0);
+  y = e.cy + k * dy * (e.ry > 0 ? 1 : 0);
+}
+
+void wideRoundBoxPath(WidePath& path, Box box, int64_t cw, int64_t ch, const Sweep& sweep,
+                      const SweepTest& test, int64_t cx, int64_t cy) {
+  const EllipseFrame e = frameOf(box);
+  const double l = double(box.left), t = double(box.top), r = double(box.right - 1),
+               b = double(box.bottom - 1);
+  if (sweep.close == Sweep::Close::Whole) {
+    const double rx = std::clamp<double>(double(cw - 1) / 2, 0, e.rx),
+                 ry = std::clamp<double>(double(ch - 1) / 2, 0, e.ry);
+    const double pi = std::numbers::pi;
+    path.arc(r - rx, t + ry, rx, ry, 0, pi / 2);
+    path.arc(l + rx, t + ry, rx, ry, pi / 2, pi);
+    path.arc(l + rx, b - ry, rx, ry, pi, 3 * pi / 2);
+    path.arc(r - rx, b - ry, rx, ry, 3 * pi / 2, 2 * pi);
+    path.close();
+    return;
+  }
+  double from = test.startAngle(), to = test.endAngle();
+  if (to <= from) to += 2 * std::numbers::pi;
+  if (test.all()) to = from + 2 * std::numbers::pi;
+  double sx = 0, sy = 0;
+  rayPoint(e, cx, cy, sweep.rayStart, sx, sy);
+  if (sweep.close == Sweep::Close::Radials) {
+    path.moveTo(double(cx), double(cy));
+    path.lineTo(sx, sy);
+  } else {
+    path.moveTo(sx, sy);
+  }
+  path.arc(e.cx, e.cy, e.rx, e.ry, from, to);
+  if (sweep.close != Sweep::Close::Open) path.close();
+}
+
+}  // namespace
+
+void drawRectangle(Raster& raster, Box box, const Stroke& stroke, const Fill& fill) {
+  box = normalized(box);
+  if (box.width() == 0 || box.height() == 0) return;
+  if (stroke.kind == Stroke::Kind::None) {
+    // Without a pen the fill loses the right column and the bottom row.
+    raster.fillRect(box.left, box.top, box.right - 1, box.bottom - 1, fill);
+    return;
+  }
+  const Box path = strokePathBox(box, stroke);
+  const Fill pen{Fill::Kind::Solid, stroke.color};
+  if (stroke.kind == Stroke::Kind::Thin) {
+    raster.fillRect(box.left + 1, box.top + 1, box.right - 1, box.bottom - 1, fill);
+    raster.fillRect(box.left, box.top, box.right, box.top + 1, pen);
+    raster.fillRect(box.left, box.bottom - 1, box.right, box.bottom, pen);
+    raster.fillRect(box.left, box.top, box.left + 1, box.bottom, pen);
+    raster.fillRect(box.right - 1, box.top, box.right, box.bottom, pen);
+    return;
+  }
+  raster.fillRect(path.left, path.top, path.right - 1, path.bottom - 1, fill);
+  WidePath outline;
+  const double l = double(path.left), t = double(path.top), r = double(path.right - 1),
+               b = double(path.bottom - 1);
+  outline.moveTo(l, t);
+  outline.lineTo(r, t);
+  outline.lineTo(r, b);
+  outline.lineTo(l, b);
+  outline.close();
+  strokeWide(raster, outline, stroke);
+}
+
+void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHeight, const Stroke& stroke,
+                  const Fill& fill, const Sweep& sweep) {
+  box = normalized(box);
+  if (box.width() == 0 || box.height() == 0) return;
+  const bool whole = sweep.close == Sweep::Close::Whole;
+  // Boxes or corners of two pixels or less have nothing to round.
+  if (whole && (box.width() <= 2 || box.height() <= 2 || cornerWidth <= 2 || cornerHeight <= 2)) {
+    drawRectangle(raster, box, stroke, fill);
+    return;
+  }
+  const Box pathBox = strokePathBox(box, stroke);
+  const int64_t cx = box.left + box.width() / 2, cy = box.top + box.height() / 2;
+  const EllipseFrame frame = frameOf(pathBox);
+  const SweepTest test(sweep, cx, cy, frame.rx + 0.5, frame.ry + 0.5);
+  const RoundBox shape(pathBox, cornerWidth, cornerHeight);
+  const bool thin = stroke.kind == Stroke::Kind::Thin;
+  const bool filled = sweep.close == Sweep::Close::Whole || sweep.close == Sweep::Close::Radials ||
+                      sweep.close == Sweep::Close::Chord;
+  const Fill pen{Fill::Kind::Solid, stroke.color};
+
+  // The chord's closing line, for its fill side test.
+  double sx = 0, sy = 0, ex = 0, ey = 0;
+  rayPoint(frame, cx, cy, sweep.rayStart, sx, sy);
+  rayPoint(frame, cx, cy, sweep.rayEnd, ex, ey);
+  auto inside = [&](int64_t x, int64_t y) {
+    if (sweep.close == Sweep::Close::Chord && !test.all()) {
+      // The arc runs counter-clockwise from start to end, so its side is right of start -> end (y up).
+      return (ex - sx) * (sy - double(y)) - (sy - ey) * (double(x) - sx) <= 0;
+    }
+    return test.contains(x, y);
+  };
+
+  const int64_t y0 = std::max(pathBox.top, raster.clipTop()),
+                y1 = std::min(pathBox.bottom, raster.clipBottom());
+  const int64_t lastRow = pathBox.bottom - 1;
+  int64_t prevL = 0, prevR = 0, curL = 0, curR = 0, nextL = 0, nextR = 0;
+  if (y0 < y1) {
+    if (y0 > pathBox.top) shape.row(y0 - 1, prevL, prevR);
+    shape.row(y0, curL, curR);
+  }
+  for (int64_t y = y0; y < y1; ++y) {
+    if (y < lastRow) shape.row(y + 1, nextL, nextR);
+    int64_t outlineLeftEnd = curR, outlineRightStart = curL;  // whole row is outline at the ends
+    if (y > pathBox.top && y < lastRow) {
+      outlineLeftEnd = std::max(curL, std::max(prevL, nextL) - 1);
+      outlineRightStart = std::min(curR, std::min(prevR, nextR) + 1);
+    }
+    if (filled && fill.kind != Fill::Kind::None) {
+      if (thin) {
+        if (outlineLeftEnd + 1 <= outlineRightStart - 1) {
+          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, inside);
+        }
+      } else {
+        spanWhere(raster, y, curL, curR, fill, inside);
+      }
+    }
+    if (thin) {
+      auto onArc = [&](int64_t x, int64_t yy) { return test.contains(x, yy); };
+      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, onArc);
+      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen, onArc);
+    }
+    prevL = curL;
+    prevR = curR;
+    curL = nextL;
+    curR = nextR;
+  }
+
+  if (stroke.kind == Stroke::Kind::Wide) {
+    WidePath path;
+    wideRoundBoxPath(path, pathBox, whole ? cornerWidth : pathBox.width(),
+                     whole ? cornerHeight : pathBox.height(), sweep, test, cx, cy);
+    strokeWide(raster, path, stroke);
+    return;
+  }
+  if (!thin || test.all()) return;
+  const int64_t startX = std::llround(sx), startY = std::llround(sy), endX = std::llround(ex),
+                endY = std::llround(ey);
+  if (sweep.close == Sweep::Close::Radials) {
+    raster.thinLine(cx, cy, startX, startY, stroke.color, true);
+    raster.thinLine(cx, cy, endX, endY, stroke.color, true);
+  } else if (sweep.close == Sweep::Close::Chord) {
+    raster.thinLine(startX, startY, endX, endY, stroke.color, true);
+  }
+}
+
+namespace {
+
+struct Edge {
+  int64_t yTop, yBottom;  // rows whose centres the edge crosses: yTop <= y < yBottom
+  double x0, y0, slope;   // x at y = y0 + ...
+  int direction;
+};
+
+}  // namespace
+
+void drawPolygon(Raster& raster, const POINT* points, int count, bool winding, const Stroke& stroke,
+                 const Fill& fill) {
+  if (!points || count < 2) return;
+  if (fill.kind != Fill::Kind::None && count >= 3) {
+    std::vector<Edge> edges;
+    edges.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
+      POINT a = points[i], b = points[(i + 1) % count];
+      if (a.y == b.y) continue;
+      const int direction = a.y < b.y ? 1 : -1;
+      if (a.y > b.y) std::swap(a, b);
+      // Pixel rows are sampled at their centres, so the top edge is in and the bottom edge out.
+      Edge edge{int64_t(a.y),
+                int64_t(b.y),
+                double(a.x),
+                double(a.y),
+                double(int64_t(b.x) - a.x) / double(int64_t(b.y) - a.y),
+                direction};
+      edges.push_back(edge);
+    }
+    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.yTop < r.yTop; });
+    const int64_t y0 = raster.clipTop(), y1 = raster.clipBottom();
+    std::vector<const Edge*> active;
+    std::vector<std::pair<double, int>> crossings;
+    size_t next = 0;
+    for (int64_t y = y0; y < y1; ++y) {
+      while (next < edges.size() && edges[next].yTop <= y) active.push_back(&edges[next++]);
+      std::erase_if(active, [y](const Edge* e) { return e->yBottom <= y; });
+      if (active.empty()) {
+        if (next >= edges.size()) break;
+        continue;
+      }
+      crossings.clear();
+      const double yc = double(y) + 0.5;
+      for (const Edge* e : active) {
+        if (yc < e->y0) continue;
+        crossings.emplace_back(e->x0 + (yc - e->y0) * e->slope, e->direction);
+      }
+      std::sort(crossings.begin(), crossings.end());
+      int wind = 0;
+      for (size_t i = 0; i + 1 < crossings.size(); ++i) {
+        wind += winding ? crossings[i].second : 1;
+        const bool in = winding ? wind != 0 : (wind & 1);
+        if (!in) continue;
+        const int64_t xa = int64_t(std::ceil(crossings[i].first - 0.5));
+        const int64_t xb = int64_t(std::ceil(crossings[i + 1].first - 0.5));
+        raster.fillSpan(y, xa, xb, fill);
+      }
+    }
+  }
+  if (stroke.kind == Stroke::Kind::Thin) {
+    for (int i = 0; i < count; ++i) {
+      const POINT a = points[i], b = points[(i + 1) % count];
+      raster.thinLine(a.x, a.y, b.x, b.y, stroke.color, count == 1);
+    }
+  } else if (stroke.kind == Stroke::Kind::Wide) {
+    WidePath path;
+    path.moveTo(points[0].x, points[0].y);
+    for (int i = 1; i < count; ++i) path.lineTo(points[i].x, points[i].y);
+    path.close();
+    strokeWide(raster, path, stroke);
+  }
+}
+
+void drawPolyline(Raster& raster, const POINT* points, int count, const Stroke& stroke) {
+  if (!points || count < 2) return;
+  if (stroke.kind == Stroke::Kind::Thin) {
+    for (int i = 0; i + 1 < count; ++i) {
+      raster.thinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, stroke.color, false);
+    }
+  } else if (stroke.kind == Stroke::Kind::Wide) {
+    WidePath path;
+    path.moveTo(points[0].x, points[0].y);
+    for (int i = 1; i < count; ++i) path.lineTo(points[i].x, points[i].y);
+    strokeWide(raster, path, stroke);
+  }
+}
+
+}  // namespace kx

@@ -1,0 +1,115 @@
+#include "gdi/wide_stroke.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace kx {
+
+namespace {
+
+// Cairo keeps coordinates in 24.8 fixed point: paths further out than this would wrap.
+constexpr double kMaxCoordinate = double(1 << 22);
+
+struct Bounds {
+  double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+  void add(double x, double y) {
+    left = std::min(left, x);
+    top = std::min(top, y);
+    right = std::max(right, x);
+    bottom = std::max(bottom, y);
+  }
+};
+
+Bounds pathBounds(const WidePath& path) {
+  Bounds bounds;
+  for (const PathOp& op : path.ops()) {
+    if (op.kind == PathOp::Kind::Arc) {
+      bounds.add(op.x - op.rx, op.y - op.ry);
+      bounds.add(op.x + op.rx, op.y + op.ry);
+    } else if (op.kind != PathOp::Kind::Close) {
+      bounds.add(op.x, op.y);
+    }
+  }
+  return bounds;
+}
+
+void buildPath(cairo_t* cr, const WidePath& path, double dx, double dy) {
+  for (const PathOp& op : path.ops()) {
+    switch (op.kind) {
+      case PathOp::Kind::Move:
+        cairo_move_to(cr, op.x + dx, op.y + dy);
+        break;
+      case PathOp::Kind::Line:
+        cairo_line_to(cr, op.x + dx, op.y + dy);
+        break;
+      case PathOp::Kind::Close:
+        cairo_close_path(cr);
+        break;
+      case PathOp::Kind::Arc: {
+        if (op.rx <= 0 || op.ry <= 0) {
+          cairo_line_to(cr, op.x + dx, op.y + dy);
+          break;
+        }
+        cairo_save(cr);
+        cairo_translate(cr, op.x + dx, op.y + dy);
+        cairo_scale(cr, op.rx, op.ry);
+        // Screen y grows downwards, so counter-clockwise on screen is Cairo's negative direction.
+        cairo_arc_negative(cr, 0, 0, 1, -op.from, -op.to);
+        cairo_restore(cr);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
+  if (raster.empty() || path.ops().empty()) return;
+  const Bounds bounds = pathBounds(path);
+  const double reach = stroke.width / 2.0 + 1;
+  // The part of the clip the stroke can reach, in logical pixels.
+  const int64_t left =
+      std::max<int64_t>(raster.clipLeft(), int64_t(std::floor(std::max(bounds.left - reach, -9e18))));
+  const int64_t top =
+      std::max<int64_t>(raster.clipTop(), int64_t(std::floor(std::max(bounds.top - reach, -9e18))));
+  const int64_t right =
+      std::min<int64_t>(raster.clipRight(), int64_t(std::ceil(std::min(bounds.right + reach, 9e18))) + 1);
+  const int64_t bottom =
+      std::min<int64_t>(raster.clipBottom(), int64_t(std::ceil(std::min(bounds.bottom + reach, 9e18))) + 1);
+  if (left >= right || top >= bottom) return;
+  // Too far out for Cairo's fixed point: such a stroke is not drawn.
+  if (bounds.left - left < -kMaxCoordinate || bounds.right - left > kMaxCoordinate ||
+      bounds.top - top < -kMaxCoordinate || bounds.bottom - top > kMaxCoordinate) {
+    return;
+  }
+  const int width = int(right - left), height = int(bottom - top);
+  std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> mask(
+      cairo_image_surface_create(CAIRO_FORMAT_A8, width, height), cairo_surface_destroy);
+  if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return;
+  std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(mask.get()), cairo_destroy);
+  cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+  cairo_set_line_width(cr.get(), stroke.width);
+  cairo_set_line_cap(cr.get(), CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_ROUND);
+  buildPath(cr.get(), path, 0.5 - double(left), 0.5 - double(top));
+  cairo_stroke(cr.get());
+  cairo_surface_flush(mask.get());
+  const unsigned char* data = cairo_image_surface_get_data(mask.get());
+  const int maskStride = cairo_image_surface_get_stride(mask.get());
+  for (int y = 0; y < height; ++y) {
+    const unsigned char* row = data + y * maskStride;
+    int x = 0;
+    while (x < width) {
+      while (x < width && !row[x]) ++x;
+      const int start = x;
+      while (x < width && row[x]) ++x;
+      if (x > start) raster.fillSpan(top + y, left + start, left + x, Fill{Fill::Kind::Solid, stroke.color});
+    }
+  }
+}
+
+}  // namespace kx

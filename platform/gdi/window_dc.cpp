@@ -1,0 +1,63 @@
+// Window DCs: drawing straight onto the desktop's pixels through a window's client area.
+#include <windows.h>
+
+#include "gdi/dc.h"
+#include "user/window_canvas.h"
+
+namespace kx {
+
+namespace {
+
+class WindowDc : public DcObject {
+ public:
+  explicit WindowDc(HWND hwnd) : m_window(hwnd) {}
+  bool target(DrawTarget& out) override {
+    WindowCanvas canvas;
+    if (!getWindowCanvas(m_window, canvas)) return false;
+    out.surface = canvas.surface;
+    out.origin = canvas.origin;
+    out.clip = canvas.clip;
+    return true;
+  }
+  void changed(const RECT& surfaceRect) override { desktopPixelsChanged(surfaceRect); }
+  HWND window() const override { return m_window; }
+
+ private:
+  HWND m_window;
+};
+
+}  // namespace
+
+SIZE desktopSize() {
+  WindowCanvas canvas;
+  if (getWindowCanvas(GetDesktopWindow(), canvas) && canvas.surface.width > 0) {
+    return SIZE{canvas.surface.width, canvas.surface.height};
+  }
+  return SIZE{1024, 768};
+}
+
+}  // namespace kx
+
+using namespace kx;
+
+HDC WINAPI GetDC(HWND hWnd) {
+  // A null window means the whole screen, as the desktop window sees it.
+  HWND window = hWnd ? hWnd : GetDesktopWindow();
+  WindowCanvas canvas;
+  if (!getWindowCanvas(window, canvas)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return nullptr;
+  }
+  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(window)));
+}
+
+HDC WINAPI GetWindowDC(HWND hWnd) {
+  return GetDC(hWnd);
+}
+
+int WINAPI ReleaseDC(HWND /*hWnd*/, HDC hDC) {
+  auto* dc = lookup<DcObject>(hDC);
+  if (!dc || dc->isMemory()) return 0;
+  HandleTable::instance().remove(hDC);
+  return 1;
+}
