@@ -188,5 +188,51 @@ TEST(KalyxRc, VersionNamesTheProgram) {
   EXPECT_TRUE(test::containsUtf16(*version, "1.2.0.4"));
 }
 
+// The logo as the bitmap loader reads it: a BITMAPINFOHEADER, 16 colours, then the bits 104 bytes in.
+TEST(KalyxRc, LogoIsA16ColourBitmapOf312By247) {
+  const ResEntry* logo = programResources().find(resId(2), resId(IDB_LOGO));
+  ASSERT_NE(logo, nullptr);
+  constexpr uint32_t kBitsOffset = 40 + 16 * 4;
+  constexpr uint32_t kRowBytes = 156;  // 312 pixels of 4 bits, already a whole number of words
+  ASSERT_EQ(logo->size, kBitsOffset + 247 * kRowBytes);
+  EXPECT_EQ(logo->size - kBitsOffset, 38532u);
+  const uint8_t* info = logo->data;
+  EXPECT_EQ(test::le32(info), 40u);
+  EXPECT_EQ(test::le32(info + 4), 312u);
+  EXPECT_EQ(test::le32(info + 8), 247u);  // positive: bottom-up rows
+  EXPECT_EQ(test::le16(info + 12), 1);
+  EXPECT_EQ(test::le16(info + 14), 4);
+  EXPECT_EQ(test::le32(info + 16), 0u);  // BI_RGB
+  EXPECT_EQ(test::le32(info + 20), 38532u);
+}
+
+// Icon group 100 lists 32 x 32 and 16 x 16 images; each is an RT_ICON of the size the group states,
+// a 16-colour DIB of twice its height (colour bits, then the AND mask).
+TEST(KalyxRc, IconGroupListsItsImages) {
+  const ResEntry* group = programResources().find(resId(14), resId(IDI_KALYX));
+  ASSERT_NE(group, nullptr);
+  ASSERT_GE(group->size, 6u);
+  EXPECT_EQ(test::le16(group->data + 2), 1);  // icons, not cursors
+  const uint16_t count = test::le16(group->data + 4);
+  ASSERT_EQ(count, 2);
+  ASSERT_EQ(group->size, 6u + 14u * count);
+  const uint8_t sizes[] = {32, 16};
+  for (uint16_t i = 0; i < count; ++i) {
+    const uint8_t* dirEntry = group->data + 6 + 14 * i;
+    EXPECT_EQ(dirEntry[0], sizes[i]);
+    EXPECT_EQ(dirEntry[1], sizes[i]);
+    EXPECT_EQ(test::le16(dirEntry + 6), 4);  // bits per pixel
+    const ResEntry* image = programResources().find(resId(3), resId(test::le16(dirEntry + 12)));
+    ASSERT_NE(image, nullptr) << "image " << i;
+    EXPECT_EQ(image->size, test::le32(dirEntry + 8));
+    EXPECT_EQ(test::le32(image->data + 4), sizes[i]);
+    EXPECT_EQ(test::le32(image->data + 8), 2u * sizes[i]);
+    EXPECT_EQ(test::le16(image->data + 14), 4);
+    // Colour rows of 4 bits and mask rows of 1 bit, each padded to 4 bytes.
+    uint32_t colourStride = (sizes[i] * 4u + 31) / 32 * 4, maskStride = (sizes[i] + 31u) / 32 * 4;
+    EXPECT_EQ(image->size, 40u + 64u + (colourStride + maskStride) * sizes[i]);
+  }
+}
+
 }  // namespace
 }  // namespace kx

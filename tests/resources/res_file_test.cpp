@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -78,24 +79,32 @@ TEST(ResFile, ResNameFromWin32) {
   }
 }
 
-// Every cut of the image keeps exactly the entries that end inside it.
+// Cuts of the image keep exactly the entries that end inside them. Every offset near a header or a
+// data end is tried, and a sample of the rest.
 TEST(ResFile, CutImagesKeepOnlyWholeEntries) {
   std::vector<uint8_t> image = programImage();
   std::vector<size_t> offsets = headerOffsets(image);
   ASSERT_GT(offsets.size(), 2u);
-  for (size_t cut = 0; cut <= image.size(); ++cut) {
+  std::vector<size_t> ends;  // where each entry after the marker ends, data padding excluded
+  for (size_t i = 1; i < offsets.size(); ++i) {
+    const uint8_t* header = &image[offsets[i]];
+    ends.push_back(offsets[i] + ((test::le32(header + 4) + 3) & ~3u) + test::le32(header));
+  }
+  std::vector<size_t> cuts;
+  for (size_t cut = 0; cut <= image.size(); cut += 61) cuts.push_back(cut);
+  for (size_t mark : offsets)
+    for (size_t cut = mark > 48 ? mark - 48 : 0; cut <= std::min(image.size(), mark + 48); ++cut)
+      cuts.push_back(cut);
+  for (size_t mark : ends)
+    for (size_t cut = mark - 4; cut <= std::min(image.size(), mark + 4); ++cut) cuts.push_back(cut);
+  for (size_t cut : cuts) {
     std::vector<uint8_t> piece(image.begin(), image.begin() + static_cast<ptrdiff_t>(cut));
     ResFile res = ResFile::parse(piece.data(), piece.size());
     for (const ResEntry& entry : res.entries()) {
       ASSERT_LE(entry.data + entry.size, piece.data() + piece.size()) << "cut at " << cut;
     }
-    // Entries start after the marker; an entry whose data ends by the cut is found.
     size_t whole = 0;
-    for (size_t i = 1; i < offsets.size(); ++i) {
-      const uint8_t* header = &image[offsets[i]];
-      size_t end = offsets[i] + ((test::le32(header + 4) + 3) & ~3u) + test::le32(header);
-      if (end <= cut) ++whole;
-    }
+    for (size_t end : ends) whole += end <= cut ? 1 : 0;
     ASSERT_EQ(res.entries().size(), whole) << "cut at " << cut;
   }
 }
