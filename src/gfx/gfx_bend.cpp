@@ -11,6 +11,10 @@ int TruncQuarter(int base, int k, int sign) {
   return static_cast<int>(static_cast<long double>(base) + sign * 0.25L * static_cast<long double>(k));
 }
 
+RECT Moved(const RECT& rc, int dx, int dy) {
+  return RECT{rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy};
+}
+
 }  // namespace
 
 CGfxBend::CGfxBend(int orientation) : orient(orientation), corner(orientation), fillet(orientation) {}
@@ -56,12 +60,11 @@ void CGfxBend::LayOutBottomLeft(int k1, int k2, int g) {
   rcArmH = RECT{l + k2, b - f, r, b};
   armV.SetRect(rcArmV);
   armH.SetRect(rcArmH);
-  RECT q{l, b - k1, l + k2, b};
+  const RECT q{l, b - k1, l + k2, b};
   corner.SetRect(q);
   fillInner.SetRect(RECT{l + k2, b - k1, l + a, b - f});
   fillCorner.SetRect(RECT{l + a, TruncQuarter(b - f, k1, -1), TruncQuarter(l + a, k2, 1), b - f});
-  OffsetRect(&q, a - g8 - 1, g8 + 2 - f);
-  fillet.SetRect(q, g);
+  fillet.SetRect(Moved(q, a - g8 - 1, g8 + 2 - f), g);
 }
 
 void CGfxBend::LayOutTopLeft(int k1, int k2, int g) {
@@ -73,12 +76,11 @@ void CGfxBend::LayOutTopLeft(int k1, int k2, int g) {
   rcArmH = RECT{l + k2, t, r, t + f};
   armV.SetRect(rcArmV);
   armH.SetRect(rcArmH);
-  RECT q{l, t, l + k2, t + k1};
+  const RECT q{l, t, l + k2, t + k1};
   corner.SetRect(q);
   fillInner.SetRect(RECT{l + k2, t + f, l + a, t + k1});
   fillCorner.SetRect(RECT{l + a, t + f, TruncQuarter(l + a, k2, 1), TruncQuarter(t + f, k1, 1)});
-  OffsetRect(&q, a - g8 - 1, f - g8 - 1);
-  fillet.SetRect(q, g);
+  fillet.SetRect(Moved(q, a - g8 - 1, f - g8 - 1), g);
 }
 
 // The right-hand bends size their corner and fillet from half the arm dimensions; no screen uses

@@ -4,9 +4,8 @@
 
 int CGfxOval::SetRect(const RECT& rc) {
   rect = rc;
-  body = rc;
   const int capWidth = (rc.bottom - rc.top) / 2;
-  InflateRect(&body, -capWidth, 0);
+  body = RECT{rc.left + capWidth, rc.top, rc.right - capWidth, rc.bottom};
   capLeft.SetRect(RECT{rc.left, rc.top, rc.left + capWidth, rc.bottom});
   capRight.SetRect(RECT{rc.right - capWidth, rc.top, rc.right, rc.bottom});
   return 0;
