@@ -6,6 +6,7 @@
 
 #include "gdi/dc.h"
 #include "gdi/gdi_objects.h"
+#include "gdi/pixel_runs.h"
 
 using namespace kx;
 
@@ -42,13 +43,13 @@ void combineRow(uint32_t* dst, const uint32_t* src, int64_t count, Combine combi
       std::memmove(dst, src, size_t(count) * sizeof(uint32_t));
       break;
     case Combine::And:
-      for (int64_t i = 0; i < count; ++i) dst[i] &= src[i];
+      andPixels(dst, src, size_t(count));
       break;
     case Combine::Or:
-      for (int64_t i = 0; i < count; ++i) dst[i] |= src[i];
+      orPixels(dst, src, size_t(count));
       break;
     case Combine::Xor:
-      for (int64_t i = 0; i < count; ++i) dst[i] ^= src[i];
+      xorPixels(dst, src, size_t(count));
       break;
   }
 }

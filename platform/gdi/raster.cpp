@@ -1,5 +1,7 @@
 #include "gdi/raster.h"
 
+#include "gdi/pixel_runs.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -64,7 +66,7 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
   const int64_t stride = m_surface.stride;
   if (fill.kind == Fill::Kind::Solid && x0 == 0 && x1 == m_surface.width && stride == m_surface.width) {
     // One run over whole rows: the common clear of a back buffer.
-    std::fill_n(m_surface.pixels + y0 * stride, (y1 - y0) * stride, fill.color);
+    fillPixels(m_surface.pixels + y0 * stride, size_t((y1 - y0) * stride), fill.color);
     return;
   }
   for (int64_t y = y0; y < y1; ++y) fillDeviceRow(m_surface.pixels + y * stride, y, x0, x1, fill);
@@ -72,7 +74,7 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
 
 void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
   if (fill.kind == Fill::Kind::Solid) {
-    std::fill(row + x0, row + x1, fill.color);
+    fillPixels(row + x0, size_t(x1 - x0), fill.color);
     return;
   }
   const uint8_t bits = hatchRowBits(fill.hatch, int((y - fill.origin.y) & 7));

@@ -111,6 +111,42 @@ TEST_F(BlitTest, BitBltWithinOneDcHandlesOverlap) {
   for (int x = 1; x < 5; ++x) EXPECT_EQ(canvas.at(x, 0), colors[x - 1]);
 }
 
+// Runs of every length and offset combine exactly their own pixels, long or short.
+TEST_F(BlitTest, CombinedRunsTouchOnlyTheirPixels) {
+  struct Case {
+    DWORD rop;
+    COLORREF expected;
+  };
+  const Case cases[] = {
+      {SRCCOPY, RGB(0x3C, 0x3C, 0xAA)}, {SRCAND, RGB(0x0C, 0x30, 0x00)}, {SRCPAINT, RGB(0x3F, 0xFC, 0xFF)}};
+  for (const Case& c : cases) {
+    for (int start = 0; start < 5; ++start) {
+      for (int length = 1; length < 30; length += 3) {
+        TestCanvas target(40, 1), source(40, 1);
+        target.clear(RGB(0x0F, 0xF0, 0x55));
+        source.clear(RGB(0x3C, 0x3C, 0xAA));
+        BitBlt(target.dc(), start, 0, length, 1, source.dc(), 0, 0, c.rop);
+        for (int x = 0; x < 40; ++x) {
+          const bool inside = x >= start && x < start + length;
+          EXPECT_EQ(target.at(x, 0), inside ? c.expected : RGB(0x0F, 0xF0, 0x55))
+              << start << "+" << length << " at " << x;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(BlitTest, LargeFillsReachEveryEdge) {
+  TestCanvas canvas(1024, 1025);
+  HBRUSH brush = CreateSolidBrush(kBrush);
+  const RECT all{0, 0, 1024, 1025};
+  FillRect(canvas.dc(), &all, brush);
+  DeleteObject(brush);
+  const Probe probes[] = {
+      {0, 0, kBrush}, {1023, 0, kBrush}, {0, 1024, kBrush}, {1023, 1024, kBrush}, {517, 333, kBrush}};
+  for (const Probe& p : probes) EXPECT_EQ(canvas.at(p.x, p.y), p.expected) << p.x << "," << p.y;
+}
+
 TEST_F(BlitTest, PatBltRops) {
   TestCanvas canvas(3, 1);
   EXPECT_TRUE(PatBlt(canvas.dc(), 0, 0, 1, 1, WHITENESS));
