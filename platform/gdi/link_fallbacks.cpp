@@ -1,11 +1,10 @@
-// Stand-ins for calls that the kernel and the window manager define, so the GDI links and runs
+// Stand-ins for calls that the window manager defines, so the GDI links and runs
 // on its own: memory DCs work, window DCs find no window. They are weak: the real definitions,
 // once linked, replace them.
 #include <windows.h>
 
 #include "user/window_canvas.h"
 
-__attribute__((weak)) void WINAPI SetLastError(DWORD) {}
 __attribute__((weak)) HWND WINAPI GetDesktopWindow(void) {
   return nullptr;
 }
