@@ -1,0 +1,82 @@
+#include "user/desktop.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "user/message_queue.h"
+#include "user/timer.h"
+#include "user/window.h"
+
+namespace kx {
+
+Desktop& Desktop::instance() {
+  static Desktop desktop;
+  return desktop;
+}
+
+std::string Desktop::start(const PlatformOptions& options) {
+  if (started()) stop();
+  std::unique_ptr<Backend> backend =
+      options.backend == BackendKind::Sdl ? makeSdlBackend() : makeHeadlessBackend();
+  std::string error = backend->open(options);
+  if (!error.empty()) return error;
+  m_backend = std::move(backend);
+  m_options = options;
+  PixelSurface s = m_backend->surface();
+  m_options.width = s.width;
+  m_options.height = s.height;
+  m_clock.reset(m_backend->virtualTime());
+  desktopWindow();
+  return {};
+}
+
+void Desktop::stop() {
+  if (!started()) return;
+  destroyAllWindows();
+  clearTimers();
+  messageQueue().clear();
+  frameObserver = nullptr;
+  idleHandler = nullptr;
+  m_backend.reset();
+}
+
+void Desktop::ensureStarted() {
+  if (started()) return;
+  std::string error = start(PlatformOptions{});
+  if (!error.empty()) {
+    // The headless desktop needs nothing outside the process, so this cannot happen short of
+    // running out of memory.
+    std::fprintf(stderr, "kalyx: cannot start the headless desktop: %s\n", error.c_str());
+    std::abort();
+  }
+}
+
+Backend& Desktop::backend() {
+  ensureStarted();
+  return *m_backend;
+}
+
+PixelSurface Desktop::surface() { return backend().surface(); }
+
+SIZE Desktop::size() {
+  PixelSurface s = surface();
+  return SIZE{s.width, s.height};
+}
+
+void Desktop::pixelsChanged(const RECT& rect) {
+  if (m_backend) m_backend->pixelsChanged(rect);
+}
+
+void Desktop::paintBackground(const RECT& rect) {
+  PixelSurface s = surface();
+  LONG left = std::max<LONG>(rect.left, 0), top = std::max<LONG>(rect.top, 0);
+  LONG right = std::min<LONG>(rect.right, s.width), bottom = std::min<LONG>(rect.bottom, s.height);
+  if (left >= right || top >= bottom) return;
+  for (LONG y = top; y < bottom; ++y) {
+    std::fill(s.pixels + y * s.stride + left, s.pixels + y * s.stride + right, kDesktopColour);
+  }
+  pixelsChanged(RECT{left, top, right, bottom});
+}
+
+}  // namespace kx

@@ -1,0 +1,24 @@
+// Input from the devices (the backend's events or injected ones) becoming queued messages.
+#pragma once
+
+#include <windows.h>
+
+#include "backends/backend.h"
+
+namespace kx {
+
+void deliverInput(const InputEvent& event);
+// Collects the backend's waiting events into the queue.
+void pumpBackendInput();
+// Called as an input message leaves the queue: WM_SETCURSOR for mouse messages, activation on a
+// click into an inactive window.
+void beforeInputDelivered(const MSG& msg);
+// What TranslateMessage makes of a key with the current shift state (US layout); 0 for none.
+char characterForKey(UINT virtualKey);
+POINT cursorPosition();
+void setCursorPosition(POINT point);
+// The deepest enabled, visible window under a desktop point, or null for the bare desktop.
+HWND windowAtPoint(POINT point);
+void resetInputState();
+
+}  // namespace kx
