@@ -151,7 +151,9 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   return wasVisible ? TRUE : FALSE;
 }
 
-BOOL WINAPI IsWindow(HWND hWnd) { return findWindow(hWnd) ? TRUE : FALSE; }
+BOOL WINAPI IsWindow(HWND hWnd) {
+  return findWindow(hWnd) ? TRUE : FALSE;
+}
 
 BOOL WINAPI IsWindowVisible(HWND hWnd) {
   Window* w = findWindow(hWnd);
@@ -178,7 +180,9 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   return wasDisabled ? TRUE : FALSE;
 }
 
-HWND WINAPI GetFocus(void) { return findWindow(windowManager().focus) ? windowManager().focus : nullptr; }
+HWND WINAPI GetFocus(void) {
+  return findWindow(windowManager().focus) ? windowManager().focus : nullptr;
+}
 
 HWND WINAPI SetFocus(HWND hWnd) {
   if (hWnd) {
@@ -189,7 +193,9 @@ HWND WINAPI SetFocus(HWND hWnd) {
   return setFocusTo(hWnd);
 }
 
-HWND WINAPI GetActiveWindow(void) { return findWindow(windowManager().active) ? windowManager().active : nullptr; }
+HWND WINAPI GetActiveWindow(void) {
+  return findWindow(windowManager().active) ? windowManager().active : nullptr;
+}
 
 HWND WINAPI SetActiveWindow(HWND hWnd) {
   HWND old = GetActiveWindow();

@@ -16,7 +16,9 @@ void Clock::reset(bool simulated) {
   m_realStart = monotonicMilliseconds();
 }
 
-uint64_t Clock::now() const { return m_simulated ? m_virtualNow : monotonicMilliseconds() - m_realStart; }
+uint64_t Clock::now() const {
+  return m_simulated ? m_virtualNow : monotonicMilliseconds() - m_realStart;
+}
 
 void Clock::advanceTo(uint64_t time) {
   if (m_simulated && time > m_virtualNow) m_virtualNow = time;

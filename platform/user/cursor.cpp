@@ -21,7 +21,9 @@ CursorState& cursor() {
 
 }  // namespace
 
-void resetCursor() { cursor() = CursorState{}; }
+void resetCursor() {
+  cursor() = CursorState{};
+}
 
 }  // namespace kx
 

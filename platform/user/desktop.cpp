@@ -57,7 +57,9 @@ Backend& Desktop::backend() {
   return *m_backend;
 }
 
-PixelSurface Desktop::surface() { return backend().surface(); }
+PixelSurface Desktop::surface() {
+  return backend().surface();
+}
 
 SIZE Desktop::size() {
   PixelSurface s = surface();

@@ -16,8 +16,11 @@ namespace {
 
 struct InputState {
   std::array<bool, 256> keyDown{};
+  // The key state as of the last key message taken from the queue, which is what TranslateMessage
+  // sees on Windows: a Shift released later in the queue still counts.
+  std::array<bool, 256> keyDownAsRead{};
   POINT cursor{};
-  WPARAM buttons = 0;     // MK_ flags of the mouse buttons held
+  WPARAM buttons = 0;         // MK_ flags of the mouse buttons held
   HWND lastActive = nullptr;  // what to reactivate when the desktop gets the focus back
 };
 
@@ -26,7 +29,12 @@ InputState& state() {
   return input;
 }
 
-bool isHeld(UINT vk) { return vk < 256 && state().keyDown[vk]; }
+bool isHeld(UINT vk) {
+  return vk < 256 && state().keyDown[vk];
+}
+bool wasHeldAsRead(UINT vk) {
+  return vk < 256 && state().keyDownAsRead[vk];
+}
 
 HWND deepestAt(HWND hwnd, POINT point) {
   Window* w = findWindow(hwnd);
@@ -153,19 +161,27 @@ void pumpBackendInput() {
 }
 
 void beforeInputDelivered(const MSG& msg) {
+  if (msg.message >= WM_KEYDOWN && msg.message <= WM_SYSKEYUP && msg.wParam < 256) {
+    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (down || msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP)
+      state().keyDownAsRead[msg.wParam] = down;
+  }
   if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || !findWindow(msg.hwnd)) return;
-  bool buttonDown = msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN;
+  bool buttonDown =
+      msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN;
   if (buttonDown) {
     HWND root = rootWindow(msg.hwnd);
     if (root != windowManager().active) activateWindow(root);
   }
-  if (findWindow(msg.hwnd)) SendMessageA(msg.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(msg.hwnd), MAKELPARAM(HTCLIENT, msg.message));
+  if (findWindow(msg.hwnd))
+    SendMessageA(msg.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(msg.hwnd),
+                 MAKELPARAM(HTCLIENT, msg.message));
 }
 
 char characterForKey(UINT vk) {
-  bool shift = isHeld(VK_SHIFT);
+  bool shift = wasHeldAsRead(VK_SHIFT);
   if (vk >= 'A' && vk <= 'Z') {
-    if (isHeld(VK_CONTROL)) return static_cast<char>(vk - 'A' + 1);
+    if (wasHeldAsRead(VK_CONTROL)) return static_cast<char>(vk - 'A' + 1);
     return static_cast<char>(shift ? vk : std::tolower(static_cast<int>(vk)));
   }
   if (vk >= '0' && vk <= '9') return shift ? ")!@#$%^&*("[vk - '0'] : static_cast<char>(vk);
@@ -176,11 +192,11 @@ char characterForKey(UINT vk) {
     char shifted;
   };
   static constexpr Mapping kKeys[] = {
-      {VK_SPACE, ' ', ' '},   {VK_RETURN, '\r', '\r'}, {VK_BACK, '\b', '\b'}, {VK_TAB, '\t', '\t'},
-      {VK_ESCAPE, 27, 27},    {0x6A, '*', '*'},        {0x6B, '+', '+'},      {0x6D, '-', '-'},
-      {0x6E, '.', '.'},       {0x6F, '/', '/'},        {0xBA, ';', ':'},      {0xBB, '=', '+'},
-      {0xBC, ',', '<'},       {0xBD, '-', '_'},        {0xBE, '.', '>'},      {0xBF, '/', '?'},
-      {0xC0, '`', '~'},       {0xDB, '[', '{'},        {0xDC, '\\', '|'},     {0xDD, ']', '}'},
+      {VK_SPACE, ' ', ' '}, {VK_RETURN, '\r', '\r'}, {VK_BACK, '\b', '\b'}, {VK_TAB, '\t', '\t'},
+      {VK_ESCAPE, 27, 27},  {0x6A, '*', '*'},        {0x6B, '+', '+'},      {0x6D, '-', '-'},
+      {0x6E, '.', '.'},     {0x6F, '/', '/'},        {0xBA, ';', ':'},      {0xBB, '=', '+'},
+      {0xBC, ',', '<'},     {0xBD, '-', '_'},        {0xBE, '.', '>'},      {0xBF, '/', '?'},
+      {0xC0, '`', '~'},     {0xDB, '[', '{'},        {0xDC, '\\', '|'},     {0xDD, ']', '}'},
       {0xDE, '\'', '"'},
   };
   for (const Mapping& key : kKeys) {
@@ -189,7 +205,9 @@ char characterForKey(UINT vk) {
   return 0;
 }
 
-POINT cursorPosition() { return state().cursor; }
+POINT cursorPosition() {
+  return state().cursor;
+}
 
 void setCursorPosition(POINT point) {
   SIZE size = Desktop::instance().size();
@@ -209,6 +227,8 @@ HWND windowAtPoint(POINT point) {
   return nullptr;
 }
 
-void resetInputState() { state() = InputState{}; }
+void resetInputState() {
+  state() = InputState{};
+}
 
 }  // namespace kx

@@ -94,7 +94,9 @@ MessageQueue& messageQueue() {
   return queue;
 }
 
-void MessageQueue::clear() { *this = MessageQueue{}; }
+void MessageQueue::clear() {
+  *this = MessageQueue{};
+}
 
 void MessageQueue::purge(HWND hwnd) {
   auto addressedTo = [hwnd](const MSG& m) { return m.hwnd == hwnd; };
@@ -102,7 +104,9 @@ void MessageQueue::purge(HWND hwnd) {
   input.erase(std::remove_if(input.begin(), input.end(), addressedTo), input.end());
 }
 
-bool matchesWindowFilter(HWND filter, HWND hwnd) { return !filter || isDescendant(filter, hwnd); }
+bool matchesWindowFilter(HWND filter, HWND hwnd) {
+  return !filter || isDescendant(filter, hwnd);
+}
 
 bool matchesRangeFilter(UINT first, UINT last, UINT message) {
   if (first == 0 && last == 0) return true;
@@ -110,7 +114,8 @@ bool matchesRangeFilter(UINT first, UINT last, UINT message) {
 }
 
 bool isInputMessage(UINT message) {
-  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
 MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -200,8 +205,8 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
   if (ch) {
     UINT charMessage = lpMsg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
     // The character is the very next message the loop sees.
-    messageQueue().posted.push_front(makeMessage(lpMsg->hwnd, charMessage, static_cast<unsigned char>(ch),
-                                                 lpMsg->lParam));
+    messageQueue().posted.push_front(
+        makeMessage(lpMsg->hwnd, charMessage, static_cast<unsigned char>(ch), lpMsg->lParam));
   }
   return TRUE;
 }

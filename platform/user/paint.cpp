@@ -37,7 +37,9 @@ void invalidate(HWND hwnd, const RECT& rect, bool erase) {
   }
 }
 
-bool needsPaint(const Window& w) { return !IsRectEmpty(&w.update) && isShown(w); }
+bool needsPaint(const Window& w) {
+  return !IsRectEmpty(&w.update) && isShown(w);
+}
 
 void validate(Window& w) {
   SetRectEmpty(&w.update);
@@ -144,7 +146,8 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   HDC hdc = GetDC(hWnd);
   if (!hdc) return nullptr;
   // fErase tells the procedure that the background still needs erasing: WM_ERASEBKGND said no.
-  if (erase) lpPaint->fErase = SendMessageA(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
+  if (erase)
+    lpPaint->fErase = SendMessageA(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
   lpPaint->hdc = hdc;
   return hdc;
 }

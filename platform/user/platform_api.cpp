@@ -23,11 +23,17 @@ void stopPlatform() {
   resetCursor();
 }
 
-bool platformStarted() { return Desktop::instance().started(); }
+bool platformStarted() {
+  return Desktop::instance().started();
+}
 
-BackendKind platformBackend() { return Desktop::instance().options().backend; }
+BackendKind platformBackend() {
+  return Desktop::instance().options().backend;
+}
 
-DWORD clockNow() { return GetTickCount(); }
+DWORD clockNow() {
+  return GetTickCount();
+}
 
 void advanceClock(DWORD milliseconds) {
   Desktop::instance().ensureStarted();
@@ -61,9 +67,13 @@ void injectMouseButton(MouseButton button, bool down, int x, int y) {
   deliverInput(InputEvent{kind, 0, false, 0, button, POINT{x, y}});
 }
 
-void injectFocusLoss() { deliverInput(InputEvent{InputEvent::Kind::FocusLost, 0, false, 0, MouseButton::Left, {}}); }
+void injectFocusLoss() {
+  deliverInput(InputEvent{InputEvent::Kind::FocusLost, 0, false, 0, MouseButton::Left, {}});
+}
 
-void injectFocusGain() { deliverInput(InputEvent{InputEvent::Kind::FocusGained, 0, false, 0, MouseButton::Left, {}}); }
+void injectFocusGain() {
+  deliverInput(InputEvent{InputEvent::Kind::FocusGained, 0, false, 0, MouseButton::Left, {}});
+}
 
 DesktopPixels desktopPixels() {
   PixelSurface s = Desktop::instance().surface();

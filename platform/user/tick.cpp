@@ -21,7 +21,8 @@ void WINAPI Sleep(DWORD dwMilliseconds) {
     clock.advanceTo(clock.now() + dwMilliseconds);
     return;
   }
-  timespec ts{static_cast<time_t>(dwMilliseconds / 1000), static_cast<long>(dwMilliseconds % 1000) * 1000000L};
+  timespec ts{static_cast<time_t>(dwMilliseconds / 1000),
+              static_cast<long>(dwMilliseconds % 1000) * 1000000L};
   while (nanosleep(&ts, &ts) != 0) {
   }
 }

@@ -33,14 +33,18 @@ Timer* findTimer(HWND hwnd, UINT_PTR id) {
   return nullptr;
 }
 
-uint64_t now() { return Desktop::instance().clock().now(); }
+uint64_t now() {
+  return Desktop::instance().clock().now();
+}
 
 // Ids of window-less timers, which SetTimer chooses itself.
 constexpr UINT_PTR kFirstThreadTimerId = 0x7FFE;
 
 }  // namespace
 
-void clearTimers() { timers().clear(); }
+void clearTimers() {
+  timers().clear();
+}
 
 void killWindowTimers(HWND hwnd) {
   auto& table = timers();

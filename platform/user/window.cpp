@@ -72,7 +72,9 @@ RECT screenRectOf(const Window& window) {
 
 }  // namespace
 
-Window* findWindow(HWND hwnd) { return lookup<Window>(hwnd); }
+Window* findWindow(HWND hwnd) {
+  return lookup<Window>(hwnd);
+}
 
 Window* checkWindow(HWND hwnd) {
   Window* window = findWindow(hwnd);
@@ -159,7 +161,9 @@ RECT nonClientInsets(DWORD style, DWORD exStyle) {
   return RECT{frame, frame + caption, frame, frame};
 }
 
-RECT windowScreenRect(const Window& window) { return screenRectOf(window); }
+RECT windowScreenRect(const Window& window) {
+  return screenRectOf(window);
+}
 
 void destroyAllWindows() {
   WindowManager& wm = windowManager();
@@ -178,8 +182,8 @@ void destroyAllWindows() {
 using namespace kx;
 
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
-                            int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
-                            HINSTANCE hInstance, LPVOID lpParam) {
+                            int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
+                            LPVOID lpParam) {
   std::shared_ptr<WindowClass> cls = findWindowClass(lpClassName);
   if (!cls) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
@@ -228,8 +232,9 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     windowManager().topLevels.insert(windowManager().topLevels.begin(), hwnd);
   }
 
-  CREATESTRUCTA cs{lpParam, hInstance, hMenu, hWndParent, nHeight, nWidth, Y, X, static_cast<LONG>(dwStyle),
-                   lpWindowName, lpClassName, dwExStyle};
+  CREATESTRUCTA cs{
+      lpParam,      hInstance,   hMenu,    hWndParent, nHeight, nWidth, Y, X, static_cast<LONG>(dwStyle),
+      lpWindowName, lpClassName, dwExStyle};
   auto abandon = [hwnd]() -> HWND {
     if (findWindow(hwnd)) DestroyWindow(hwnd);
     return nullptr;
@@ -249,7 +254,8 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(cr.right - cr.left, cr.bottom - cr.top));
   SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(cr.left, cr.top));
   if ((dwStyle & WS_CHILD) && findWindow(hWndParent)) {
-    SendMessageA(hWndParent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, LOWORD(reinterpret_cast<ULONG_PTR>(hMenu))),
+    SendMessageA(hWndParent, WM_PARENTNOTIFY,
+                 MAKEWPARAM(WM_CREATE, LOWORD(reinterpret_cast<ULONG_PTR>(hMenu))),
                  reinterpret_cast<LPARAM>(hwnd));
   }
   if (!findWindow(hwnd)) return nullptr;

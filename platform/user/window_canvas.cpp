@@ -31,6 +31,8 @@ bool getWindowCanvas(HWND hwnd, WindowCanvas& canvas) {
   return true;
 }
 
-void desktopPixelsChanged(const RECT& surfaceRect) { Desktop::instance().pixelsChanged(surfaceRect); }
+void desktopPixelsChanged(const RECT& surfaceRect) {
+  Desktop::instance().pixelsChanged(surfaceRect);
+}
 
 }  // namespace kx

@@ -47,7 +47,9 @@ std::shared_ptr<WindowClass> findWindowClass(LPCSTR name) {
   return it == classes.byName.end() ? nullptr : it->second;
 }
 
-void clearWindowClasses() { registry().byName.clear(); }
+void clearWindowClasses() {
+  registry().byName.clear();
+}
 
 }  // namespace kx
 

@@ -8,7 +8,9 @@
 
 using namespace kx;
 
-HWND WINAPI GetDesktopWindow(void) { return desktopWindow(); }
+HWND WINAPI GetDesktopWindow(void) {
+  return desktopWindow();
+}
 
 HWND WINAPI GetParent(HWND hWnd) {
   Window* w = checkWindow(hWnd);
@@ -28,7 +30,8 @@ BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   Window* w = checkWindow(hWnd);
   if (!w) return FALSE;
-  if (lpRect) *lpRect = RECT{0, 0, w->clientRect.right - w->clientRect.left, w->clientRect.bottom - w->clientRect.top};
+  if (lpRect)
+    *lpRect = RECT{0, 0, w->clientRect.right - w->clientRect.left, w->clientRect.bottom - w->clientRect.top};
   return TRUE;
 }
 
@@ -82,7 +85,8 @@ BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bR
   }
   if (client.right - client.left != beforeClient.right - beforeClient.left ||
       client.bottom - client.top != beforeClient.bottom - beforeClient.top) {
-    SendMessageA(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right - client.left, client.bottom - client.top));
+    SendMessageA(hWnd, WM_SIZE, SIZE_RESTORED,
+                 MAKELPARAM(client.right - client.left, client.bottom - client.top));
   }
   return TRUE;
 }

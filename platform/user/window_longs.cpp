@@ -48,7 +48,8 @@ bool fieldRead(Window& w, int index, bool wide, LONG_PTR& value) {
     case GWLP_WNDPROC:
     case GWLP_HINSTANCE:
       if (!wide) break;
-      value = index == GWLP_WNDPROC ? reinterpret_cast<LONG_PTR>(w.proc) : reinterpret_cast<LONG_PTR>(w.instance);
+      value =
+          index == GWLP_WNDPROC ? reinterpret_cast<LONG_PTR>(w.proc) : reinterpret_cast<LONG_PTR>(w.instance);
       return true;
     case GWLP_ID:
       value = w.id;

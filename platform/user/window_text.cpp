@@ -16,7 +16,8 @@ BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString) {
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
   if (lpString && nMaxCount > 0) *lpString = '\0';
   if (!checkWindow(hWnd) || !lpString || nMaxCount <= 0) return 0;
-  return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
+  return static_cast<int>(
+      SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 int WINAPI GetWindowTextLengthA(HWND hWnd) {

@@ -37,6 +37,8 @@ class HeadlessBackend : public Backend {
 
 }  // namespace
 
-std::unique_ptr<Backend> makeHeadlessBackend() { return std::make_unique<HeadlessBackend>(); }
+std::unique_ptr<Backend> makeHeadlessBackend() {
+  return std::make_unique<HeadlessBackend>();
+}
 
 }  // namespace kx

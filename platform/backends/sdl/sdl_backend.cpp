@@ -22,17 +22,19 @@ UINT virtualKeyOf(SDL_Keycode key) {
     UINT vk;
   };
   static constexpr Mapping kKeys[] = {
-      {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
-      {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB}, {SDLK_SPACE, VK_SPACE},
-      {SDLK_LEFT, VK_LEFT}, {SDLK_RIGHT, VK_RIGHT}, {SDLK_UP, VK_UP}, {SDLK_DOWN, VK_DOWN},
-      {SDLK_HOME, VK_HOME}, {SDLK_END, VK_END}, {SDLK_PAGEUP, VK_PRIOR}, {SDLK_PAGEDOWN, VK_NEXT},
-      {SDLK_INSERT, VK_INSERT}, {SDLK_DELETE, VK_DELETE}, {SDLK_PAUSE, VK_PAUSE},
-      {SDLK_CAPSLOCK, VK_CAPITAL}, {SDLK_LSHIFT, VK_SHIFT}, {SDLK_RSHIFT, VK_SHIFT},
-      {SDLK_LCTRL, VK_CONTROL}, {SDLK_RCTRL, VK_CONTROL}, {SDLK_LALT, VK_MENU}, {SDLK_RALT, VK_MENU},
-      {SDLK_KP_0, 0x60}, {SDLK_KP_MULTIPLY, 0x6A}, {SDLK_KP_PLUS, 0x6B}, {SDLK_KP_MINUS, 0x6D},
-      {SDLK_KP_PERIOD, 0x6E}, {SDLK_KP_DIVIDE, 0x6F}, {SDLK_SEMICOLON, 0xBA}, {SDLK_EQUALS, 0xBB},
-      {SDLK_COMMA, 0xBC}, {SDLK_MINUS, 0xBD}, {SDLK_PERIOD, 0xBE}, {SDLK_SLASH, 0xBF},
-      {SDLK_BACKQUOTE, 0xC0}, {SDLK_LEFTBRACKET, 0xDB}, {SDLK_BACKSLASH, 0xDC},
+      {SDLK_RETURN, VK_RETURN},  {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
+      {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB},         {SDLK_SPACE, VK_SPACE},
+      {SDLK_LEFT, VK_LEFT},      {SDLK_RIGHT, VK_RIGHT},     {SDLK_UP, VK_UP},
+      {SDLK_DOWN, VK_DOWN},      {SDLK_HOME, VK_HOME},       {SDLK_END, VK_END},
+      {SDLK_PAGEUP, VK_PRIOR},   {SDLK_PAGEDOWN, VK_NEXT},   {SDLK_INSERT, VK_INSERT},
+      {SDLK_DELETE, VK_DELETE},  {SDLK_PAUSE, VK_PAUSE},     {SDLK_CAPSLOCK, VK_CAPITAL},
+      {SDLK_LSHIFT, VK_SHIFT},   {SDLK_RSHIFT, VK_SHIFT},    {SDLK_LCTRL, VK_CONTROL},
+      {SDLK_RCTRL, VK_CONTROL},  {SDLK_LALT, VK_MENU},       {SDLK_RALT, VK_MENU},
+      {SDLK_KP_0, 0x60},         {SDLK_KP_MULTIPLY, 0x6A},   {SDLK_KP_PLUS, 0x6B},
+      {SDLK_KP_MINUS, 0x6D},     {SDLK_KP_PERIOD, 0x6E},     {SDLK_KP_DIVIDE, 0x6F},
+      {SDLK_SEMICOLON, 0xBA},    {SDLK_EQUALS, 0xBB},        {SDLK_COMMA, 0xBC},
+      {SDLK_MINUS, 0xBD},        {SDLK_PERIOD, 0xBE},        {SDLK_SLASH, 0xBF},
+      {SDLK_BACKQUOTE, 0xC0},    {SDLK_LEFTBRACKET, 0xDB},   {SDLK_BACKSLASH, 0xDC},
       {SDLK_RIGHTBRACKET, 0xDD}, {SDLK_QUOTE, 0xDE},
   };
   for (const Mapping& m : kKeys) {
@@ -66,25 +68,29 @@ class SdlBackend : public Backend {
 
   std::string open(const PlatformOptions& options) override {
     if (std::string reason = noDisplayReason(); !reason.empty()) return reason;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return std::string("cannot open the display: ") + SDL_GetError();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+      return std::string("cannot open the display: ") + SDL_GetError();
     m_initialised = true;
     int width = options.width, height = options.height;
     Uint32 flags = 0;
     if (options.fullScreen) {
       SDL_DisplayMode mode;
-      if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return std::string("cannot read the display's size: ") + SDL_GetError();
+      if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
+        return std::string("cannot read the display's size: ") + SDL_GetError();
       width = mode.w;
       height = mode.h;
       flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
     if (width <= 0 || height <= 0) return "the desktop size is out of range";
-    m_window = SDL_CreateWindow("KALYX", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    m_window =
+        SDL_CreateWindow("KALYX", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
     if (!m_window) return std::string("cannot create a window: ") + SDL_GetError();
     m_renderer = SDL_CreateRenderer(m_window, -1, 0);
     if (!m_renderer) m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
     if (!m_renderer) return std::string("cannot draw in the window: ") + SDL_GetError();
     SDL_RenderSetLogicalSize(m_renderer, width, height);
-    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+    m_texture =
+        SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!m_texture) return std::string("cannot create the desktop texture: ") + SDL_GetError();
     m_width = width;
     m_height = height;
@@ -96,8 +102,8 @@ class SdlBackend : public Backend {
   PixelSurface surface() override { return {m_pixels.data(), m_width, m_height, m_width}; }
 
   void pixelsChanged(const RECT& rect) override {
-    RECT clipped{std::max<LONG>(rect.left, 0), std::max<LONG>(rect.top, 0), std::min<LONG>(rect.right, m_width),
-                 std::min<LONG>(rect.bottom, m_height)};
+    RECT clipped{std::max<LONG>(rect.left, 0), std::max<LONG>(rect.top, 0),
+                 std::min<LONG>(rect.right, m_width), std::min<LONG>(rect.bottom, m_height)};
     if (clipped.left >= clipped.right || clipped.top >= clipped.bottom) return;
     if (m_dirty.left >= m_dirty.right) {
       m_dirty = clipped;
@@ -152,7 +158,8 @@ class SdlBackend : public Backend {
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
-        event.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
+        event.kind =
+            e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp;
         event.button = buttonOf(e.button.button);
         event.point = POINT{e.button.x, e.button.y};
         break;
@@ -187,6 +194,8 @@ class SdlBackend : public Backend {
 
 }  // namespace
 
-std::unique_ptr<Backend> makeSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<Backend> makeSdlBackend() {
+  return std::make_unique<SdlBackend>();
+}
 
 }  // namespace kx

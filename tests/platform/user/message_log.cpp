@@ -20,16 +20,17 @@ const char* messageName(UINT message) {
 #define KX_NAME(m) \
   case m:          \
     return #m;
-    KX_NAME(WM_CREATE) KX_NAME(WM_DESTROY) KX_NAME(WM_MOVE) KX_NAME(WM_SIZE) KX_NAME(WM_ACTIVATE)
-    KX_NAME(WM_SETFOCUS) KX_NAME(WM_KILLFOCUS) KX_NAME(WM_ENABLE) KX_NAME(WM_PAINT) KX_NAME(WM_CLOSE)
-    KX_NAME(WM_ERASEBKGND) KX_NAME(WM_SHOWWINDOW) KX_NAME(WM_ACTIVATEAPP) KX_NAME(WM_WINDOWPOSCHANGING)
-    KX_NAME(WM_WINDOWPOSCHANGED) KX_NAME(WM_NCCREATE) KX_NAME(WM_NCDESTROY) KX_NAME(WM_NCCALCSIZE)
-    KX_NAME(WM_NCPAINT) KX_NAME(WM_NCACTIVATE) KX_NAME(WM_PARENTNOTIFY) KX_NAME(WM_TIMER) KX_NAME(WM_KEYDOWN)
-    KX_NAME(WM_KEYUP) KX_NAME(WM_CHAR) KX_NAME(WM_SYSKEYDOWN) KX_NAME(WM_MOUSEMOVE) KX_NAME(WM_LBUTTONDOWN)
-    KX_NAME(WM_LBUTTONUP) KX_NAME(WM_SETCURSOR) KX_NAME(WM_USER)
+    KX_NAME(WM_CREATE)
+    KX_NAME(WM_DESTROY) KX_NAME(WM_MOVE) KX_NAME(WM_SIZE) KX_NAME(WM_ACTIVATE) KX_NAME(WM_SETFOCUS)
+        KX_NAME(WM_KILLFOCUS) KX_NAME(WM_ENABLE) KX_NAME(WM_PAINT) KX_NAME(WM_CLOSE) KX_NAME(WM_ERASEBKGND)
+            KX_NAME(WM_SHOWWINDOW) KX_NAME(WM_ACTIVATEAPP) KX_NAME(WM_WINDOWPOSCHANGING)
+                KX_NAME(WM_WINDOWPOSCHANGED) KX_NAME(WM_NCCREATE) KX_NAME(WM_NCDESTROY) KX_NAME(WM_NCCALCSIZE)
+                    KX_NAME(WM_NCPAINT) KX_NAME(WM_NCACTIVATE) KX_NAME(WM_PARENTNOTIFY) KX_NAME(WM_TIMER)
+                        KX_NAME(WM_KEYDOWN) KX_NAME(WM_KEYUP) KX_NAME(WM_CHAR) KX_NAME(WM_SYSKEYDOWN)
+                            KX_NAME(WM_MOUSEMOVE) KX_NAME(WM_LBUTTONDOWN) KX_NAME(WM_LBUTTONUP)
+                                KX_NAME(WM_SETCURSOR) KX_NAME(WM_USER)
 #undef KX_NAME
-    default:
-      return "?";
+                                    default : return "?";
   }
 }
 
@@ -46,7 +47,8 @@ std::string compareSequence(const std::vector<ExpectedMessage>& expected) {
   size_t a = 0;
   bool ok = true;
   for (const ExpectedMessage& e : expected) {
-    bool matches = a < actual.size() && actual[a].message == e.message && (!e.hwnd || actual[a].hwnd == e.hwnd);
+    bool matches =
+        a < actual.size() && actual[a].message == e.message && (!e.hwnd || actual[a].hwnd == e.hwnd);
     if (matches) {
       ++a;
     } else if (!e.optional) {
@@ -56,7 +58,8 @@ std::string compareSequence(const std::vector<ExpectedMessage>& expected) {
   }
   if (ok && a == actual.size()) return {};
   std::string text = "expected:";
-  for (const ExpectedMessage& e : expected) text += std::string(" ") + messageName(e.message) + (e.optional ? "?" : "");
+  for (const ExpectedMessage& e : expected)
+    text += std::string(" ") + messageName(e.message) + (e.optional ? "?" : "");
   text += "\nactual:  ";
   for (const LoggedMessage& m : actual) {
     char hex[16];

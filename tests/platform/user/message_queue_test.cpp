@@ -111,8 +111,9 @@ TEST_F(MessageQueueTest, TranslateMessageTurnsPrintableKeysIntoCharacters) {
     bool shift;
     int expected;  // 0: no WM_CHAR
   };
-  const Case cases[] = {{'A', false, 'a'}, {'A', true, 'A'}, {'7', true, '&'}, {VK_SPACE, false, ' '},
-                        {VK_RETURN, false, '\r'}, {VK_ESCAPE, false, 27}, {VK_LEFT, false, 0}, {VK_F1, false, 0}};
+  const Case cases[] = {{'A', false, 'a'},      {'A', true, 'A'},         {'7', true, '&'},
+                        {VK_SPACE, false, ' '}, {VK_RETURN, false, '\r'}, {VK_ESCAPE, false, 27},
+                        {VK_LEFT, false, 0},    {VK_F1, false, 0}};
   SetFocus(hwnd);
   ShowWindow(hwnd, SW_SHOW);
   for (const Case& c : cases) {
@@ -131,7 +132,7 @@ TEST_F(MessageQueueTest, TranslateMessageTurnsPrintableKeysIntoCharacters) {
     EXPECT_EQ(chars, c.expected ? 1 : 0) << c.vk;
     EXPECT_EQ(character, c.expected) << c.vk;
     injectKeyUp(c.vk);
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
     }
   }
 }
@@ -167,8 +168,8 @@ LRESULT CALLBACK SelfDestroyingProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 
 TEST_F(MessageQueueTest, WindowDestroyingItselfAndReentrantSendsAreSafe) {
   registerClass("KxSelfDestroying", SelfDestroyingProc);
-  HWND self = CreateWindowExA(0, "KxSelfDestroying", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
-                              nullptr, nullptr);
+  HWND self = CreateWindowExA(0, "KxSelfDestroying", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                              nullptr, nullptr, nullptr);
   EXPECT_EQ(SendMessageA(self, WM_USER + 1, 50, 0), 50) << "fifty nested sends";
   messageLog().clear();
   PostMessageA(self, WM_USER, 0, 0);
@@ -187,12 +188,14 @@ TEST_F(MessageQueueTest, CloseDestroysThroughDefWindowProc) {
   ASSERT_TRUE(GetMessageA(&msg, nullptr, 0, 0));
   DispatchMessageA(&msg);
   EXPECT_FALSE(IsWindow(hwnd));
-  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "WM_DESTROY posts no quit by itself";
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+      << "WM_DESTROY posts no quit by itself";
 }
 
 TEST_F(MessageQueueTest, InputGoesToTheFocusOrTheWindowUnderTheMouse) {
   ShowWindow(hwnd, SW_SHOW);
-  HWND child = CreateWindowExA(0, kLogged, "", WS_CHILD | WS_VISIBLE, 20, 30, 40, 40, hwnd, nullptr, nullptr, nullptr);
+  HWND child =
+      CreateWindowExA(0, kLogged, "", WS_CHILD | WS_VISIBLE, 20, 30, 40, 40, hwnd, nullptr, nullptr, nullptr);
   injectMouseMove(25, 35);
   injectMouseMove(30, 36);  // merges with the move before
   injectMouseButton(MouseButton::Left, true, 5, 5);

@@ -15,8 +15,9 @@ constexpr COLORREF kBackground = RGB(0, 0, 255);
 class PaintTest : public HeadlessDesktop {
  protected:
   void SetUp() override {
-    HeadlessDesktop::SetUp();
+    // The class brush outlives the test's windows, so it is made before the leak count starts.
     brush = CreateSolidBrush(kBackground);
+    HeadlessDesktop::SetUp();
     registerClass(kLogged, LoggingWndProc, brush);
   }
   void TearDown() override {
@@ -24,8 +25,8 @@ class PaintTest : public HeadlessDesktop {
     DeleteObject(brush);
   }
   HWND create(DWORD style, RECT r, HWND parent = nullptr) {
-    return CreateWindowExA(0, kLogged, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
-                           nullptr, nullptr);
+    return CreateWindowExA(0, kLogged, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                           nullptr, nullptr, nullptr);
   }
   HBRUSH brush = nullptr;
 };
@@ -58,8 +59,11 @@ TEST_F(PaintTest, ShowingErasesWithTheClassBrushAndLeavesTheRestAlone) {
     COLORREF colour;
   };
   // The window covers 100..139 x 50..69; the bare desktop is black.
-  const Probe probes[] = {{100, 50, kBackground}, {139, 69, kBackground}, {140, 60, RGB(0, 0, 0)},
-                          {120, 70, RGB(0, 0, 0)},  {99, 50, RGB(0, 0, 0)}};
+  const Probe probes[] = {{100, 50, kBackground},
+                          {139, 69, kBackground},
+                          {140, 60, RGB(0, 0, 0)},
+                          {120, 70, RGB(0, 0, 0)},
+                          {99, 50, RGB(0, 0, 0)}};
   for (const Probe& p : probes) EXPECT_EQ(desktopPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 

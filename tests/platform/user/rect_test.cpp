@@ -4,7 +4,9 @@
 
 namespace {
 
-bool same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+bool same(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b) != FALSE;
+}
 
 TEST(RectTest, IntersectAndUnion) {
   struct Case {

@@ -18,8 +18,8 @@ class WindowTest : public HeadlessDesktop {
     messageLog().clear();
   }
   HWND create(DWORD style, HWND parent = nullptr, RECT r = {10, 20, 110, 70}, int id = 0) {
-    return CreateWindowExA(0, kLogged, "title", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    return CreateWindowExA(0, kLogged, "title", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   }
 };
 
@@ -35,9 +35,20 @@ TEST_F(WindowTest, CreatingSendsMessagesInWindowsOrder) {
       {"hidden pop-up", WS_POPUP, {{WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_SIZE}, {WM_MOVE}}},
       {"visible pop-up",
        WS_POPUP | WS_VISIBLE,
-       {{WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_SIZE}, {WM_MOVE}, {WM_SHOWWINDOW},
-        {WM_WINDOWPOSCHANGING}, {WM_ACTIVATEAPP}, {WM_NCACTIVATE}, {WM_ACTIVATE}, {WM_SETFOCUS}, {WM_NCPAINT},
-        {WM_ERASEBKGND}, {WM_WINDOWPOSCHANGED}}},
+       {{WM_NCCREATE},
+        {WM_NCCALCSIZE},
+        {WM_CREATE},
+        {WM_SIZE},
+        {WM_MOVE},
+        {WM_SHOWWINDOW},
+        {WM_WINDOWPOSCHANGING},
+        {WM_ACTIVATEAPP},
+        {WM_NCACTIVATE},
+        {WM_ACTIVATE},
+        {WM_SETFOCUS},
+        {WM_NCPAINT},
+        {WM_ERASEBKGND},
+        {WM_WINDOWPOSCHANGED}}},
   };
   for (const Case& c : cases) {
     messageLog().clear();
@@ -53,8 +64,12 @@ TEST_F(WindowTest, ChildCreationNotifiesTheParentAfterItsOwnMessages) {
   messageLog().clear();
   HWND child = create(WS_CHILD, parent, {1, 2, 11, 12}, 7);
   ASSERT_NE(child, nullptr);
-  EXPECT_EQ(compareSequence({{WM_NCCREATE, child}, {WM_NCCALCSIZE, child}, {WM_CREATE, child}, {WM_SIZE, child},
-                             {WM_MOVE, child}, {WM_PARENTNOTIFY, parent}}),
+  EXPECT_EQ(compareSequence({{WM_NCCREATE, child},
+                             {WM_NCCALCSIZE, child},
+                             {WM_CREATE, child},
+                             {WM_SIZE, child},
+                             {WM_MOVE, child},
+                             {WM_PARENTNOTIFY, parent}}),
             "");
   EXPECT_EQ(messageLog().back().wParam, MAKEWPARAM(WM_CREATE, 7));
   EXPECT_EQ(GetParent(child), parent);
@@ -66,8 +81,14 @@ TEST_F(WindowTest, DestroyingAnActiveWindowDeactivatesThenDestroys) {
   ASSERT_EQ(GetFocus(), hwnd);
   messageLog().clear();
   EXPECT_TRUE(DestroyWindow(hwnd));
-  EXPECT_EQ(compareSequence({{WM_WINDOWPOSCHANGING}, {WM_WINDOWPOSCHANGED}, {WM_NCACTIVATE}, {WM_ACTIVATE},
-                             {WM_ACTIVATEAPP}, {WM_KILLFOCUS}, {WM_DESTROY}, {WM_NCDESTROY}}),
+  EXPECT_EQ(compareSequence({{WM_WINDOWPOSCHANGING},
+                             {WM_WINDOWPOSCHANGED},
+                             {WM_NCACTIVATE},
+                             {WM_ACTIVATE},
+                             {WM_ACTIVATEAPP},
+                             {WM_KILLFOCUS},
+                             {WM_DESTROY},
+                             {WM_NCDESTROY}}),
             "");
   EXPECT_FALSE(IsWindow(hwnd));
   EXPECT_EQ(GetActiveWindow(), nullptr);
@@ -81,9 +102,14 @@ TEST_F(WindowTest, DestroyReachesParentFirstAndFreesChildrenFirst) {
   HWND grandchild = create(WS_CHILD, first);
   messageLog().clear();
   DestroyWindow(parent);
-  EXPECT_EQ(compareSequence({{WM_DESTROY, parent}, {WM_DESTROY, first}, {WM_DESTROY, grandchild},
-                             {WM_DESTROY, second}, {WM_NCDESTROY, grandchild}, {WM_NCDESTROY, first},
-                             {WM_NCDESTROY, second}, {WM_NCDESTROY, parent}}),
+  EXPECT_EQ(compareSequence({{WM_DESTROY, parent},
+                             {WM_DESTROY, first},
+                             {WM_DESTROY, grandchild},
+                             {WM_DESTROY, second},
+                             {WM_NCDESTROY, grandchild},
+                             {WM_NCDESTROY, first},
+                             {WM_NCDESTROY, second},
+                             {WM_NCDESTROY, parent}}),
             "");
   for (HWND w : {parent, first, second, grandchild}) EXPECT_FALSE(IsWindow(w));
 }
@@ -100,14 +126,14 @@ TEST_F(WindowTest, CreateReturningMinusOneDestroysTheWindow) {
   EXPECT_EQ(hwnd, nullptr);
   EXPECT_EQ(compareSequence({{WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_DESTROY}, {WM_NCDESTROY}}), "");
   EXPECT_TRUE(UnregisterClassA("KxFailingCreate", nullptr)) << "no window of the class is left";
-  EXPECT_TRUE(RegisterClassA(&*std::make_unique<WNDCLASSA>(WNDCLASSA{0, FailingCreateProc, 0, 0, nullptr, nullptr,
-                                                                     nullptr, nullptr, nullptr,
-                                                                     "KxFailingCreate"})));
+  EXPECT_TRUE(RegisterClassA(&*std::make_unique<WNDCLASSA>(WNDCLASSA{
+      0, FailingCreateProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, "KxFailingCreate"})));
 }
 
 TEST_F(WindowTest, CreateFailsForUnknownClassOrOrphanChild) {
   SetLastError(0);
-  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+  EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+            nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
   EXPECT_EQ(create(WS_CHILD), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TLW_WITH_WSCHILD));
@@ -122,8 +148,12 @@ TEST_F(WindowTest, ShowAndHideReturnThePreviousVisibility) {
   EXPECT_TRUE(ShowWindow(hwnd, SW_SHOW));
   messageLog().clear();
   EXPECT_TRUE(ShowWindow(hwnd, SW_HIDE));
-  EXPECT_EQ(compareSequence({{WM_SHOWWINDOW, hwnd}, {WM_WINDOWPOSCHANGING, hwnd}, {WM_WINDOWPOSCHANGED, hwnd},
-                             {WM_NCACTIVATE, hwnd}, {WM_ACTIVATE, hwnd}, {WM_ACTIVATEAPP, hwnd},
+  EXPECT_EQ(compareSequence({{WM_SHOWWINDOW, hwnd},
+                             {WM_WINDOWPOSCHANGING, hwnd},
+                             {WM_WINDOWPOSCHANGED, hwnd},
+                             {WM_NCACTIVATE, hwnd},
+                             {WM_ACTIVATE, hwnd},
+                             {WM_ACTIVATEAPP, hwnd},
                              {WM_KILLFOCUS, hwnd}}),
             "");
   EXPECT_FALSE(ShowWindow(hwnd, SW_HIDE));
@@ -220,11 +250,13 @@ TEST_F(WindowTest, WindowLongsReachExtraBytesAndFields) {
 
 TEST_F(WindowTest, DialogSlotsFitInDialogExtraBytes) {
   registerClass("KxDialogLike", DefWindowProcA, nullptr, DLGWINDOWEXTRA);
-  HWND dlg = CreateWindowExA(0, "KxDialogLike", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND dlg =
+      CreateWindowExA(0, "KxDialogLike", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   for (int slot : {DWLP_MSGRESULT, DWLP_DLGPROC, DWLP_USER}) {
     SetWindowLongPtrA(dlg, slot, 0x1000 + slot);
   }
-  for (int slot : {DWLP_MSGRESULT, DWLP_DLGPROC, DWLP_USER}) EXPECT_EQ(GetWindowLongPtrA(dlg, slot), 0x1000 + slot);
+  for (int slot : {DWLP_MSGRESULT, DWLP_DLGPROC, DWLP_USER})
+    EXPECT_EQ(GetWindowLongPtrA(dlg, slot), 0x1000 + slot);
 }
 
 TEST_F(WindowTest, TextAndFindWindow) {
