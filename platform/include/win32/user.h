@@ -419,6 +419,13 @@ typedef struct tagPAINTSTRUCT {
 #define HELP_CONTEXTPOPUP 0x0008L
 
 // Classes and windows
+// Left out: class names form one process-wide name space (hInstance is not compared); windows
+// have no menus, no minimised or maximised states and no z-order clipping between siblings or
+// top-level windows (each draws straight onto the desktop, the latest drawing wins).
+// WM_GETMINMAXINFO is not sent; WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED carry no WINDOWPOS
+// (lParam 0). Non-client areas: WS_CAPTION gives an 18-pixel caption, WS_DLGFRAME (or
+// WS_EX_DLGMODALFRAME) a 3-pixel frame, WS_BORDER 1 pixel, WS_EX_CLIENTEDGE 2 more; nothing else.
+// As in 64-bit Windows, GetWindowLongA/SetWindowLongA cannot reach GWLP_WNDPROC or GWLP_HINSTANCE.
 ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass);
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE hInstance);
 BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA lpWndClass);
@@ -472,6 +479,10 @@ LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARA
 #define CallWindowProc CallWindowProcA
 
 // The message queue
+// One thread: SendMessageA is a direct call. Left out: hooks, HWND_BROADCAST, double clicks,
+// WM_NCHITTEST and the non-client mouse messages, mouse capture. Headless, an empty queue with
+// no timer running ends GetMessageA as if PostQuitMessage(0) had been called (with a line on
+// stderr), since nothing could ever arrive.
 BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
 BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -489,11 +500,14 @@ BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
 #define IsDialogMessage IsDialogMessageA
 
 // Timers
+// Left out: coalescing tolerances; a late timer has at most one WM_TIMER waiting.
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 #define USER_TIMER_MINIMUM 0x0000000A
 
 // Painting
+// The update region is kept as its bounding rectangle; a BeginPaint DC is clipped to the client
+// area (and its parents'), not to the update region.
 HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HDC WINAPI GetDC(HWND hWnd);
