@@ -192,9 +192,11 @@ LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
     WNDPROC proc = w->proc;
     if (proc) result = proc(msg.hwnd, msg.message, msg.wParam, msg.lParam);
   }
-  if (isTimer) {
+  if (isTimer || msg.message == WM_PAINT) {
     Desktop& desktop = Desktop::instance();
-    if (desktop.frameObserver) desktop.frameObserver(static_cast<DWORD>(desktop.clock().now()));
+    // A frame is complete: show it now, even if the loop never runs dry.
+    if (desktop.started()) desktop.backend().flush();
+    if (isTimer && desktop.frameObserver) desktop.frameObserver(static_cast<DWORD>(desktop.clock().now()));
   }
   return result;
 }
