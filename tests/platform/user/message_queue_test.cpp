@@ -220,6 +220,32 @@ TEST_F(MessageQueueTest, InputGoesToTheFocusOrTheWindowUnderTheMouse) {
   EXPECT_EQ(cursor.x, 5);
 }
 
+TEST_F(MessageQueueTest, AltAndAMissingFocusMakeSystemKeys) {
+  ShowWindow(hwnd, SW_SHOW);
+  struct Case {
+    bool focused;
+    bool alt;
+    UINT down, up;
+    LPARAM contextBit;  // bit 29: Alt was held
+  };
+  const Case cases[] = {{true, false, WM_KEYDOWN, WM_KEYUP, 0},
+                        {true, true, WM_SYSKEYDOWN, WM_SYSKEYUP, 1L << 29},
+                        {false, false, WM_SYSKEYDOWN, WM_SYSKEYUP, 0}};
+  for (const Case& c : cases) {
+    SetFocus(c.focused ? hwnd : nullptr);
+    injectKeyDown('X', c.alt);
+    injectKeyUp('X', c.alt);
+    MSG down, up;
+    ASSERT_TRUE(PeekMessageA(&down, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageA(&up, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
+    EXPECT_EQ(down.message, c.down);
+    EXPECT_EQ(up.message, c.up);
+    EXPECT_EQ(down.hwnd, hwnd) << "the active window takes keys when nothing has the focus";
+    EXPECT_EQ(down.lParam & (1L << 29), c.contextBit);
+    EXPECT_NE(up.lParam & (1L << 31), 0) << "the transition bit of a release";
+  }
+}
+
 TEST_F(MessageQueueTest, FocusLossDeactivatesTheActiveWindow) {
   ShowWindow(hwnd, SW_SHOW);
   messageLog().clear();
