@@ -202,6 +202,29 @@ bool wantsReturn(HWND control) {
   return (window->style & ES_MULTILINE) && (window->style & ES_WANTRETURN);
 }
 
+bool isGroupBox(HWND control) {
+  Window* window = control ? findWindow(control) : nullptr;
+  return window && window->windowClass && sameName(window->windowClass->name, "BUTTON") &&
+         (window->style & 0x0F) == BS_GROUPBOX;
+}
+
+// A group box lets clicks through to the controls it frames, as Windows' HTTRANSPARENT does.
+void passClickThroughGroupBox(const DialogState& state, MSG& msg) {
+  if (msg.message < WM_LBUTTONDOWN || msg.message > WM_MBUTTONDBLCLK || !isGroupBox(msg.hwnd)) return;
+  POINT point{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+  ClientToScreen(msg.hwnd, &point);
+  for (HWND control : state.controls) {
+    RECT rect;
+    if (control == msg.hwnd || isGroupBox(control) || !IsWindowVisible(control) ||
+        !GetWindowRect(control, &rect) || !PtInRect(&rect, point))
+      continue;
+    ScreenToClient(control, &point);
+    msg.hwnd = control;
+    msg.lParam = MAKELPARAM(point.x, point.y);
+    return;
+  }
+}
+
 // Handles the dialog keys of a WM_KEYDOWN; false when the key belongs to the control.
 bool handleDialogKey(HWND dialog, DialogState& state, const MSG& msg) {
   HWND focus = focusedControlOf(dialog);
@@ -355,6 +378,7 @@ BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
   if ((lpMsg->message == WM_KEYDOWN || lpMsg->message == WM_KEYUP) && lpMsg->wParam == VK_SHIFT)
     state->shiftDown = lpMsg->message == WM_KEYDOWN;
   if (lpMsg->message == WM_KEYDOWN && handleDialogKey(hDlg, *state, *lpMsg)) return TRUE;
+  passClickThroughGroupBox(*state, *lpMsg);
   if (DialogState* still = findDialog(hDlg)) {
     if (HWND focus = focusedControlOf(hDlg)) still->lastFocus = focus;
   }

@@ -162,8 +162,12 @@ TEST_F(DialogTest, CheckBoxesToggleByClickAndSpace) {
 }
 
 TEST_F(DialogTest, TheParameterReachesInitDialogAndTheOwnerIsDisabledMeanwhile) {
-  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
-                               nullptr, nullptr);
+  WNDCLASSA cls{};
+  cls.lpfnWndProc = DefWindowProcA;
+  cls.lpszClassName = "DialogTestOwner";
+  RegisterClassA(&cls);
+  HWND owner = CreateWindowExA(0, "DialogTestOwner", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                               nullptr, nullptr, nullptr);
   ASSERT_TRUE(owner);
   BOOL enabledDuring = TRUE;
   run(
