@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "user/control_state.h"
 #include "user/message_queue.h"
 #include "user/timer.h"
 #include "user/window.h"
@@ -28,6 +29,8 @@ std::string Desktop::start(const PlatformOptions& options) {
   m_options.height = s.height;
   m_clock.reset(m_backend->virtualTime());
   desktopWindow();
+  // The controls are system classes: a program may create a "BUTTON" without ever opening a dialog.
+  registerControlClasses();
   return {};
 }
 

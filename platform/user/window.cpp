@@ -184,12 +184,13 @@ using namespace kx;
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X,
                             int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
                             LPVOID lpParam) {
+  // Starting the desktop first registers the system classes the name may refer to.
+  HWND desktop = desktopWindow();
   std::shared_ptr<WindowClass> cls = findWindowClass(lpClassName);
   if (!cls) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
-  HWND desktop = desktopWindow();
   if (hWndParent == desktop) hWndParent = nullptr;
   Window* parent = hWndParent ? checkWindow(hWndParent) : nullptr;
   if (hWndParent && !parent) return nullptr;
