@@ -1,0 +1,70 @@
+// The Linux `kalyx`: our own options are taken here, the rest of the command line goes to WinMain
+// as Windows would hand it over.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/host.h"
+#include "kx/module.h"
+#include "kx/platform.h"
+#include "launcher/options.h"
+#include "launcher/recorder.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+// A second copy must not flash a window before WinMain turns it away, so the name is tried before
+// the display opens. WinMain takes it for real once this handle is closed again.
+bool anotherCopyRuns() {
+  HANDLE probe = CreateMutexA(nullptr, FALSE, kMutexName);
+  const bool exists = probe == nullptr || GetLastError() == ERROR_ALREADY_EXISTS;
+  if (probe != nullptr) CloseHandle(probe);
+  return exists;
+}
+
+int runOnDisplay(const kx::LaunchOptions& options) {
+  std::string cmdLine = options.winCmdLine;
+  const bool window = options.mode == kx::LaunchOptions::Mode::Window;
+  if (window && !IsSaverMode(cmdLine.c_str())) cmdLine = "/s";
+  const bool saver = IsSaverMode(cmdLine.c_str());
+
+  kx::PlatformOptions platform;
+  platform.backend = kx::BackendKind::Sdl;
+  platform.width = options.width;
+  platform.height = options.height;
+  platform.fullScreen = saver && !window;
+  if (std::string reason = kx::startPlatform(platform); !reason.empty()) {
+    std::fprintf(stderr, "kalyx: cannot show the %s: %s; try --record FILE.png to record it without a display\n",
+                 saver ? "saver" : "settings dialog", reason.c_str());
+    return kExitUsage;
+  }
+  // SDL turns SIGINT and SIGTERM into a quit event, which closes every window through WM_CLOSE.
+  int code = WinMain(kx::programInstance(), nullptr, cmdLine.data(), SW_SHOW);
+  kx::stopPlatform();
+  return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kx::LaunchOptions options;
+  if (std::string error = kx::parseCommandLine(argc, argv, options); !error.empty()) {
+    std::fprintf(stderr, "kalyx: %s\n", error.c_str());
+    return kExitUsage;
+  }
+  switch (options.mode) {
+    case kx::LaunchOptions::Mode::Help:
+      std::fputs(kx::usageText().c_str(), stdout);
+      return 0;
+    case kx::LaunchOptions::Mode::Version:
+      std::puts("kalyx 1.2.0.4");
+      return 0;
+    default:
+      break;
+  }
+  if (anotherCopyRuns()) return 1;
+  if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
+  return runOnDisplay(options);
+}

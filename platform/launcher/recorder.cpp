@@ -1,0 +1,138 @@
+#include "launcher/recorder.h"
+
+#include <csignal>
+#include <cstdio>
+
+#include "app/host.h"
+#include "app/kalyx.h"
+#include "kx/module.h"
+#include "kx/platform.h"
+#include "launcher/gif_writer.h"
+
+namespace kx {
+
+namespace {
+
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+void onStopSignal(int) {
+  g_stopRequested = 1;
+}
+
+bool endsWith(const std::string& text, const char* tail) {
+  const std::string t = tail;
+  return text.size() >= t.size() && text.compare(text.size() - t.size(), t.size(), t) == 0;
+}
+
+// Frames are taken when the queue has run dry, so every paint of the tick is in them.
+class Recording {
+ public:
+  explicit Recording(const LaunchOptions& options) : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {}
+
+  std::string open() {
+    if (m_gif) return m_gifWriter.open(m_options.recordPath, m_options.width, m_options.height);
+    // Fail now rather than after the whole run.
+    FILE* probe = std::fopen(m_options.recordPath.c_str(), "wb");
+    if (probe == nullptr) return "cannot write " + m_options.recordPath;
+    std::fclose(probe);
+    return {};
+  }
+
+  bool onIdle() {
+    if (m_done) return false;
+    const DWORD now = clockNow();
+    if (!m_started) {
+      m_started = true;
+      m_start = now;
+    }
+    const bool over = now - m_start >= static_cast<DWORD>(m_options.seconds) * 1000 || g_stopRequested != 0;
+    if (m_gif && (m_frames == 0 || now != m_lastFrame)) {
+      if (m_error.empty()) m_error = m_gifWriter.addFrame(desktopPixels(), now - m_start);
+      m_lastFrame = now;
+      ++m_frames;
+    }
+    if (!over) return false;
+    m_done = true;
+    if (m_error.empty()) m_error = m_gif ? m_gifWriter.close() : saveDesktopPng(m_options.recordPath);
+    // The window closes as an end request would close it.
+    HWND main = lpKalyx != nullptr ? lpKalyx->hwndMain : nullptr;
+    if (main != nullptr) {
+      PostMessageA(main, WM_CLOSE, 0, 0);
+    } else {
+      PostQuitMessage(0);
+    }
+    return true;
+  }
+
+  const std::string& error() const { return m_error; }
+  bool done() const { return m_done; }
+
+ private:
+  const LaunchOptions& m_options;
+  bool m_gif;
+  GifWriter m_gifWriter;
+  bool m_started = false;
+  bool m_done = false;
+  DWORD m_start = 0;
+  DWORD m_lastFrame = 0;
+  int m_frames = 0;
+  std::string m_error;
+};
+
+// Only screen N, as if the settings enabled no other; the file stays as it is.
+int g_onlyScreen = 0;
+
+void keepOnlyScreen(CKalyx* app) {
+  int CKalyx::*flags[] = {&CKalyx::DispShld, &CKalyx::DispMedc, &CKalyx::DispComm, &CKalyx::DispWarp,
+                          &CKalyx::DispOrbt};
+  for (int i = 0; i < 5; ++i) app->*flags[i] = g_onlyScreen == i + 1 ? 1 : 0;
+  app->DispTest = g_onlyScreen == kDisplays ? 1 : 0;
+  app->CountDisplays();
+}
+
+}  // namespace
+
+int runRecording(const LaunchOptions& options) {
+  if (options.screen != 0) {
+    if (aDisplayCreators[options.screen - 1] == nullptr) {
+      std::fprintf(stderr, "kalyx: --screen %d: that screen is not in this build yet\n", options.screen);
+      return 2;
+    }
+    g_onlyScreen = options.screen;
+    lpfnSettingsHook = keepOnlyScreen;
+  }
+  PlatformOptions platform;
+  platform.backend = BackendKind::Headless;
+  platform.width = options.width;
+  platform.height = options.height;
+  if (std::string reason = startPlatform(platform); !reason.empty()) {
+    std::fprintf(stderr, "kalyx: cannot start the headless desktop: %s\n", reason.c_str());
+    return 1;
+  }
+  Recording recording(options);
+  if (std::string error = recording.open(); !error.empty()) {
+    std::fprintf(stderr, "kalyx: --record: %s\n", error.c_str());
+    stopPlatform();
+    return 2;
+  }
+  std::signal(SIGINT, onStopSignal);
+  std::signal(SIGTERM, onStopSignal);
+  setIdleHandler([&recording] { return recording.onIdle(); });
+
+  char cmdLine[] = "/s";
+  int code = WinMain(programInstance(), nullptr, cmdLine, SW_SHOW);
+  setIdleHandler(nullptr);
+  stopPlatform();
+  if (code != 0) return code;
+  if (!recording.done()) {
+    std::fprintf(stderr, "kalyx: --record: the saver ended before anything was recorded\n");
+    return 1;
+  }
+  if (!recording.error().empty()) {
+    std::fprintf(stderr, "kalyx: --record: %s\n", recording.error().c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace kx

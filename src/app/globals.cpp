@@ -1,0 +1,4 @@
+#include "app/globals.h"
+
+CKalyx* lpKalyx = nullptr;
+CCrypt* lpCrypt = nullptr;

@@ -1,0 +1,60 @@
+// The program's entry: the saver (switch -s or /s) or the settings dialog, one copy at a time.
+#include <windows.h>
+
+#include <new>
+
+#include "app/crypt.h"
+#include "app/host.h"
+#include "app/kalyx.h"
+
+// The settings dialog's procedure.
+INT_PTR CALLBACK ConfigDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+  const bool saver = IsSaverMode(lpCmdLine);
+
+  // A second copy leaves at once and shows nothing, whichever mode either copy runs in.
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+  if (mutex == nullptr) return 1;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
+    return 1;
+  }
+
+  hbrMain = CreateSolidBrush(RGB(0, 0, 0));
+  int exitCode = 0;
+  lpKalyx = new (std::nothrow) CKalyx;
+  if (lpKalyx == nullptr) {
+    MemoryErrorBox(nullptr);
+  } else {
+    if (lpfnSettingsHook != nullptr) lpfnSettingsHook(lpKalyx);
+    lpKalyx->BuildColors();
+    lpKalyx->hInstance = hInstance;
+    lpCrypt = new (std::nothrow) CCrypt;
+    if (lpCrypt == nullptr) {
+      MemoryErrorBox(nullptr);
+    } else if (!saver) {
+      DialogBoxParamA(hInstance, "DLG_CONFIG", nullptr, ConfigDlgProc, 0);
+    } else if (hPrevInstance == nullptr && RegisterMainClass(hInstance) == 0) {
+      lpKalyx->ErrorBox("Register main window class failed");
+    } else if (CreateMainWindow(hInstance, nCmdShow) == 0) {
+      lpKalyx->ErrorBox("Create main window failed");
+    } else {
+      MSG msg;
+      while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      exitCode = static_cast<int>(msg.wParam);
+    }
+  }
+
+  if (hbrMain != nullptr) DeleteObject(hbrMain);
+  hbrMain = nullptr;
+  delete lpCrypt;
+  lpCrypt = nullptr;
+  delete lpKalyx;
+  lpKalyx = nullptr;
+  CloseHandle(mutex);
+  return exitCode;
+}
