@@ -137,7 +137,8 @@ std::string GifWriter::close() {
   if (m_pending) error = writeFrame(m_frame, m_lastDelayCs);
   m_pending = false;
   int code = 0;
-  if (EGifCloseFile(m_gif, &code) == GIF_ERROR && error.empty()) error = gifError("cannot finish the GIF", code);
+  if (EGifCloseFile(m_gif, &code) == GIF_ERROR && error.empty())
+    error = gifError("cannot finish the GIF", code);
   m_gif = nullptr;
   return error;
 }

@@ -36,7 +36,8 @@ int runOnDisplay(const kx::LaunchOptions& options) {
   platform.height = options.height;
   platform.fullScreen = saver && !window;
   if (std::string reason = kx::startPlatform(platform); !reason.empty()) {
-    std::fprintf(stderr, "kalyx: cannot show the %s: %s; try --record FILE.png to record it without a display\n",
+    std::fprintf(stderr,
+                 "kalyx: cannot show the %s: %s; try --record FILE.png to record it without a display\n",
                  saver ? "saver" : "settings dialog", reason.c_str());
     return kExitUsage;
   }

@@ -24,7 +24,8 @@ bool parseSize(std::string_view text, int& width, int& height) {
   size_t x = text.find('x');
   if (x == std::string_view::npos) return false;
   int w = 0, h = 0;
-  if (!parseInt(text.substr(0, x), 1, kMaxSide, w) || !parseInt(text.substr(x + 1), 1, kMaxSide, h)) return false;
+  if (!parseInt(text.substr(0, x), 1, kMaxSide, w) || !parseInt(text.substr(x + 1), 1, kMaxSide, h))
+    return false;
   width = w;
   height = h;
   return true;

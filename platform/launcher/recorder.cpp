@@ -27,7 +27,8 @@ bool endsWith(const std::string& text, const char* tail) {
 // Frames are taken when the queue has run dry, so every paint of the tick is in them.
 class Recording {
  public:
-  explicit Recording(const LaunchOptions& options) : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {}
+  explicit Recording(const LaunchOptions& options)
+      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {}
 
   std::string open() {
     if (m_gif) return m_gifWriter.open(m_options.recordPath, m_options.width, m_options.height);

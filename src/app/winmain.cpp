@@ -3,12 +3,10 @@
 
 #include <new>
 
+#include "app/config_dlg.h"
 #include "app/crypt.h"
 #include "app/host.h"
 #include "app/kalyx.h"
-
-// The settings dialog's procedure.
-INT_PTR CALLBACK ConfigDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
   const bool saver = IsSaverMode(lpCmdLine);
