@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "user/activation.h"
-#include "user/control_state.h"
 #include "user/desktop.h"
 #include "user/message_queue.h"
 #include "user/paint.h"
@@ -188,11 +187,6 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   // Starting the desktop first registers the system classes the name may refer to.
   HWND desktop = desktopWindow();
   std::shared_ptr<WindowClass> cls = findWindowClass(lpClassName);
-  if (!cls) {
-    // The system's control classes exist from the start on Windows, not only once a dialog ran.
-    registerControlClasses();
-    cls = findWindowClass(lpClassName);
-  }
   if (!cls) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
