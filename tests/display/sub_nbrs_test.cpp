@@ -1,0 +1,71 @@
+#include "display/sub_nbrs.h"
+
+#include <gtest/gtest.h>
+
+#include "display/display_fixture.h"
+
+namespace {
+
+constexpr RECT kPanel{200, 100, 600, 200};  // 100 pixels high: 6 lines of the default font
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class SubNbrsTest : public DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    panel = std::make_unique<CSubNbrs>(app.get());
+    panel->RegisterClass();
+    panel->SetRect(kPanel);
+    panel->SetColors(app->Clr(1), app->Clr(0));
+    ASSERT_EQ(panel->Create(0, 0), 0);
+    Pump();
+  }
+  void TearDown() override {
+    panel.reset();
+    DisplayTest::TearDown();
+  }
+
+  // Whether a line of text stands in the band of one line height starting at panel row y.
+  bool LineAt(int y) const {
+    for (int row = y; row < y + 13; ++row)
+      for (int x = 0; x < 40; ++x)
+        if (At(kPanel.left + x, kPanel.top + row) == kWhite) return true;
+    return false;
+  }
+
+  std::unique_ptr<CSubNbrs> panel;
+};
+
+// The default font is 16 pixels high with 3 of internal leading: lines stand 13 pixels apart.
+TEST_F(SubNbrsTest, FirstPaintMeasuresThePanelAndPrintsOneLine) {
+  EXPECT_EQ(panel->tm.tmHeight, 16);
+  EXPECT_EQ(panel->rows, 6);
+  EXPECT_EQ(panel->lineY, 13);
+  EXPECT_TRUE(LineAt(0));
+  EXPECT_FALSE(LineAt(13));
+}
+
+TEST_F(SubNbrsTest, OrdinaryTicksChangeNothing) {
+  for (int tick = 0; tick < 5; ++tick) panel->Animate(1);
+  Pump();
+  EXPECT_EQ(panel->lineY, 13);
+  EXPECT_EQ(panel->count, 0);
+  EXPECT_FALSE(LineAt(13));
+}
+
+TEST_F(SubNbrsTest, OneLinePerSecondThenANewPage) {
+  for (int second = 1; second <= 5; ++second) {
+    panel->Animate(2);
+    EXPECT_EQ(panel->lineY, 13 * (second + 1));
+    EXPECT_TRUE(LineAt(13 * second)) << "second " << second;
+  }
+  panel->Animate(2);  // the sixth second clears the page
+  EXPECT_EQ(panel->lineY, 0);
+  EXPECT_EQ(panel->count, 0);
+  Pump();
+  EXPECT_TRUE(LineAt(0));
+  EXPECT_FALSE(LineAt(13));
+  EXPECT_FALSE(LineAt(65));
+}
+
+}  // namespace
