@@ -11,12 +11,18 @@ namespace {
 class WindowDc : public DcObject {
  public:
   explicit WindowDc(HWND hwnd) : m_window(hwnd) {}
+  WindowDc(HWND hwnd, const RECT& clientClip) : m_window(hwnd), m_clipped(true), m_clientClip(clientClip) {}
   bool target(DrawTarget& out) override {
     WindowCanvas canvas;
     if (!getWindowCanvas(m_window, canvas)) return false;
     out.surface = canvas.surface;
     out.origin = canvas.origin;
     out.clip = canvas.clip;
+    if (m_clipped) {
+      RECT extra = m_clientClip;
+      OffsetRect(&extra, canvas.origin.x, canvas.origin.y);
+      if (!IntersectRect(&out.clip, &out.clip, &extra)) SetRectEmpty(&out.clip);
+    }
     return true;
   }
   void changed(const RECT& surfaceRect) override { desktopPixelsChanged(surfaceRect); }
@@ -24,6 +30,8 @@ class WindowDc : public DcObject {
 
  private:
   HWND m_window;
+  bool m_clipped = false;
+  RECT m_clientClip{};
 };
 
 }  // namespace
@@ -49,6 +57,15 @@ HDC WINAPI GetDC(HWND hWnd) {
     return nullptr;
   }
   return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(window)));
+}
+
+HDC kx::getClippedWindowDc(HWND hwnd, const RECT& clientClip) {
+  WindowCanvas canvas;
+  if (!getWindowCanvas(hwnd, canvas)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return nullptr;
+  }
+  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(hwnd, clientClip)));
 }
 
 HDC WINAPI GetWindowDC(HWND hWnd) {

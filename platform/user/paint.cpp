@@ -8,6 +8,7 @@
 
 #include "user/message_queue.h"
 #include "user/window.h"
+#include "user/window_canvas.h"
 
 namespace kx {
 
@@ -62,7 +63,7 @@ void invalidateTree(HWND hwnd) {
 void eraseIfPending(HWND hwnd) {
   Window* w = findWindow(hwnd);
   if (!w || !w->erasePending || IsRectEmpty(&w->update)) return;
-  HDC hdc = GetDC(hwnd);
+  HDC hdc = getClippedWindowDc(hwnd, w->update);
   if (!hdc) return;
   LRESULT erased = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
   ReleaseDC(hwnd, hdc);
@@ -143,7 +144,8 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   if (IsRectEmpty(&lpPaint->rcPaint)) SetRectEmpty(&lpPaint->rcPaint);
   bool erase = w->erasePending && !IsRectEmpty(&w->update);
   validate(*w);
-  HDC hdc = GetDC(hWnd);
+  // As on Windows, the paint DC draws only inside the update region.
+  HDC hdc = getClippedWindowDc(hWnd, lpPaint->rcPaint);
   if (!hdc) return nullptr;
   // fErase tells the procedure that the background still needs erasing: WM_ERASEBKGND said no.
   if (erase)

@@ -31,4 +31,8 @@ bool getWindowCanvas(HWND hwnd, WindowCanvas& canvas);
 // A drawing on a window DC changed these surface pixels; the backend presents them.
 void desktopPixelsChanged(const RECT& surfaceRect);
 
+// A window DC whose drawing is further clipped to part of the client area (client coordinates),
+// as BeginPaint's DC is clipped to the update region. Released with ReleaseDC; the GDI makes it.
+HDC getClippedWindowDc(HWND hwnd, const RECT& clientClip);
+
 }  // namespace kx

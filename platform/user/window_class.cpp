@@ -87,6 +87,11 @@ BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE /*hInstance*/) {
     return FALSE;
   }
   registry().byName.erase(foldCase(cls->name.c_str()));
+  // The class owns its background brush: Windows deletes it with the class. Stock brushes and
+  // COLOR_* + 1 values are no brushes of the class's own and stay.
+  HBRUSH brush = cls->info.hbrBackground;
+  HandleObject* object = HandleTable::instance().find(brush, HandleKind::Brush);
+  if (object && !object->isStock()) DeleteObject(brush);
   return TRUE;
 }
 

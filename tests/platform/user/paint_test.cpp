@@ -15,14 +15,10 @@ constexpr COLORREF kBackground = RGB(0, 0, 255);
 class PaintTest : public HeadlessDesktop {
  protected:
   void SetUp() override {
-    // The class brush outlives the test's windows, so it is made before the leak count starts.
+    // Made before the leak count starts; unregistering the class deletes it.
     brush = CreateSolidBrush(kBackground);
     HeadlessDesktop::SetUp();
     registerClass(kLogged, LoggingWndProc, brush);
-  }
-  void TearDown() override {
-    HeadlessDesktop::TearDown();
-    DeleteObject(brush);
   }
   HWND create(DWORD style, RECT r, HWND parent = nullptr) {
     return CreateWindowExA(0, kLogged, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
@@ -88,6 +84,41 @@ TEST_F(PaintTest, ChildrenRepaintWithTheirParentUnlessItClipsThem) {
     EXPECT_FALSE(GetUpdateRect(outside, &update, FALSE));
     DestroyWindow(parent);
   }
+}
+
+// BeginPaint's DC, and the erase it sends, reach only the update region (Microsoft's BeginPaint
+// notes): the whole client filled through it changes nothing outside the invalidated part.
+TEST_F(PaintTest, PaintDcIsClippedToTheUpdateRegion) {
+  constexpr COLORREF kBefore = RGB(0, 255, 0);
+  constexpr COLORREF kPainted = RGB(255, 0, 0);
+  HWND hwnd = create(WS_POPUP | WS_VISIBLE, {100, 100, 150, 150});
+  pumpMessages();
+  const RECT client{0, 0, 50, 50};
+  HDC dc = GetDC(hwnd);
+  HBRUSH before = CreateSolidBrush(kBefore);
+  FillRect(dc, &client, before);
+  DeleteObject(before);
+  ReleaseDC(hwnd, dc);
+
+  const RECT part{10, 20, 30, 25};
+  InvalidateRect(hwnd, &part, TRUE);
+  PAINTSTRUCT ps;
+  ASSERT_NE(BeginPaint(hwnd, &ps), nullptr);
+  EXPECT_EQ(desktopPixel(100 + 15, 100 + 22), kBackground) << "erased inside";
+  EXPECT_EQ(desktopPixel(100 + 15, 100 + 30), kBefore) << "not erased outside";
+  HBRUSH painted = CreateSolidBrush(kPainted);
+  FillRect(ps.hdc, &client, painted);
+  DeleteObject(painted);
+  EndPaint(hwnd, &ps);
+
+  struct Probe {
+    int x, y;
+    COLORREF expected;
+  };
+  const Probe probes[] = {{10, 20, kPainted}, {29, 24, kPainted}, {9, 20, kBefore}, {30, 22, kBefore},
+                          {15, 19, kBefore},  {15, 25, kBefore},  {0, 0, kBefore},  {49, 49, kBefore}};
+  for (const Probe& p : probes)
+    EXPECT_EQ(desktopPixel(100 + p.x, 100 + p.y), p.expected) << p.x << "," << p.y;
 }
 
 TEST_F(PaintTest, UpdateWindowPaintsAtOnceAndValidateRectShrinks) {

@@ -287,6 +287,28 @@ TEST_F(WindowTest, ClassesAreUniqueAndQueryable) {
   DestroyWindow(hwnd);
 }
 
+// The class owns the brush it was registered with (Microsoft's WNDCLASS notes): unregistering
+// deletes it, while stock brushes and COLOR_* + 1 values are left alone.
+TEST_F(WindowTest, UnregisteringDeletesTheClassBrush) {
+  const size_t before = countGdiObjects().total();
+  const HBRUSH brushes[] = {CreateSolidBrush(RGB(1, 2, 3)), static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)),
+                            reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1))};
+  for (HBRUSH brush : brushes) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hbrBackground = brush;
+    wc.lpszClassName = "KxBrushOwner";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    SetLastError(0);
+    EXPECT_TRUE(UnregisterClassA("KxBrushOwner", nullptr));
+    EXPECT_EQ(GetLastError(), 0u);
+  }
+  EXPECT_EQ(countGdiObjects().total(), before);
+  HDC dc = GetDC(nullptr);
+  EXPECT_NE(SelectObject(dc, GetStockObject(GRAY_BRUSH)), nullptr) << "the stock brush lives on";
+  ReleaseDC(nullptr, dc);
+}
+
 TEST_F(WindowTest, DesktopWindowCoversTheScreen) {
   HWND desktop = GetDesktopWindow();
   RECT r;
