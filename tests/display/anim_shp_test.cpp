@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "display/disp_std.h"
 #include "display/display_fixture.h"
 #include "gfx/gfx_rect.h"
 
@@ -51,6 +52,74 @@ TEST_F(AnimShpTest, WithoutRecordsNothingChanges) {
   EXPECT_EQ(shape.clr, &start);
   CAnimShp orphan(app.get(), nullptr);
   EXPECT_EQ(orphan.AddStep(1, &start), -1);
+}
+
+// A framed screen whose top block cycles through A and B, as a derived screen sets it up.
+class CycledFrame : public CDispStd {
+ public:
+  CycledFrame(CKalyx* app, CGfxClr* a, CGfxClr* b) : CDispStd(app), a(a), b(b) {}
+  int SetUp() override {
+    CDispStd::SetUp();
+    for (CGfxShape* shape : Shapes()) shape->SetColor(app->Clr(kStartSlot), nullptr);
+    auto* anim = new CAnimShp(app, &colTop);
+    anim->AddStep(3, a);
+    anim->AddStep(2, b);
+    animList->Append(anim);
+    return 0;
+  }
+  int Animate(int step) override {
+    StepAnimations(step);
+    return 0;
+  }
+  static constexpr int kStartSlot = 18;
+
+ private:
+  CGfxClr* a;
+  CGfxClr* b;
+};
+
+// Driven by a timer on the virtual clock: the top block takes B after 3 seconds, A 4 seconds
+// later, B 3 seconds after that. Each change repaints the top block alone: marks painted over
+// the frame beside it survive, one painted over the block itself does not.
+TEST_F(AnimShpTest, CyclesOnTheTimerRepaintingOnlyTheRecolouredShape) {
+  const COLORREF start = app->Clr(CycledFrame::kStartSlot)->GetRGB();
+  const COLORREF a = app->Clr(12)->GetRGB();
+  const COLORREF b = app->Clr(20)->GetRGB();
+  CycledFrame frame(app.get(), app->Clr(12), app->Clr(20));
+  frame.SetUp();
+  screen = &frame;
+  InvalidateRect(hwndMain, nullptr, TRUE);
+  Pump();
+  ASSERT_NE(SetTimer(hwndMain, 1, kTickPeriod, nullptr), 0u);
+
+  constexpr COLORREF kMark = RGB(255, 0, 255);
+  constexpr POINT kMarks[] = {{100, 450}, {100, 150}, {600, 263}, {300, 600}, {100, 50}};
+  const COLORREF expected[] = {start, start, b, b, b, b, a, a, a, b};
+  for (int second = 1; second <= 10; ++second) {
+    if (second == 3) {  // the second of the first change
+      HDC dc = GetDC(hwndMain);
+      HBRUSH mark = CreateSolidBrush(kMark);
+      for (const POINT& p : kMarks) {
+        const RECT r{p.x, p.y, p.x + 2, p.y + 2};
+        FillRect(dc, &r, mark);
+      }
+      DeleteObject(mark);
+      ReleaseDC(hwndMain, dc);
+    }
+    for (int tick = 0; tick < kTicksPerSecond; ++tick) {
+      kx::advanceClock(kTickPeriod);
+      Pump();
+    }
+    EXPECT_EQ(At(100, 50), expected[second - 1]) << "second " << second;
+    EXPECT_EQ(At(170, 95), expected[second - 1]) << "second " << second << ", near the corner";
+    if (second == 3) {
+      for (const POINT& p : kMarks) {
+        const bool insideTop = PtInRect(&frame.colTop.rect, p);
+        EXPECT_EQ(At(p.x, p.y), insideTop ? b : kMark) << p.x << "," << p.y;
+      }
+    }
+  }
+  KillTimer(hwndMain, 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A headless 1024 x 768 desktop with a full-size main window and the application object attached,
-// as the host sets them up before it builds a screen. Settings come from an empty folder, so every
-// default applies.
+// as the host sets them up before it builds a screen. Settings come from a fresh private home, so
+// every default applies. After each test the panels' class is unregistered and no GDI object may
+// be left alive.
 #pragma once
 
 #include <windows.h>
@@ -8,14 +9,15 @@
 #include <gtest/gtest.h>
 #include <kx/platform.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "app/kalyx.h"
+#include "display/display.h"
+#include "support/gdi_leak_check.h"
+#include "support/temp_home.h"
 
 class DisplayTest : public testing::Test {
  protected:
@@ -23,16 +25,15 @@ class DisplayTest : public testing::Test {
   static constexpr int kHeight = 768;
 
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("kalyx-display-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    setenv("XDG_STATE_HOME", folder.c_str(), 1);
     kx::PlatformOptions options;
     options.width = kWidth;
     options.height = kHeight;
     ASSERT_EQ(kx::startPlatform(options), "");
+    gdiBefore = kx::test::countGdiObjects();
+    CKalyx::bTraceFresh = true;
+    CKalyx::nTraceCount = 0;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = MainWndProc;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = "KalyxTestMain";
     RegisterClassA(&wc);
@@ -45,14 +46,20 @@ class DisplayTest : public testing::Test {
     app = std::make_unique<CKalyx>();
     app->BuildColors();
     app->SetMainWindow(hwndMain);
+    kalyx = app.get();
     Pump();
   }
 
   void TearDown() override {
+    screen = nullptr;
+    ticks = 0;
+    kalyx = nullptr;
     app.reset();
     DestroyWindow(hwndMain);
     kx::stopPlatform();
-    std::filesystem::remove_all(folder);
+    UnregisterClassA("KXSubDisp", nullptr);
+    UnregisterClassA("KalyxTestMain", nullptr);
+    kx::test::expectNoGdiLeaks(gdiBefore);
   }
 
   // Delivers what is queued, paints included, without waiting for timers.
@@ -63,8 +70,40 @@ class DisplayTest : public testing::Test {
 
   static COLORREF At(int x, int y) { return kx::desktopPixel(x, y); }
 
+  // The text of the trace file, empty when nothing was written.
+  std::string Trace() const {
+    std::ifstream in(home.driveC() / "Kalyx.trc", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  // As the host does: the main window paints this screen on WM_PAINT, and its timer, with
+  // kTicksPerSecond ticks a second, animates it with step 2 on each tick that completes a second.
+  static constexpr UINT kTickPeriod = 250;
+  static constexpr int kTicksPerSecond = 1000 / kTickPeriod;
+  static inline CDisplay* screen = nullptr;
+  static inline int ticks = 0;
+  static inline CKalyx* kalyx = nullptr;  // the application the timer hands the owner window to
+
   int clrCd = 0;  // the colour scheme written to the settings before the application starts; 0 none
-  std::filesystem::path folder;
+  kx::test::TempHome home;
+  kx::test::GdiCounts gdiBefore;
   HWND hwndMain = nullptr;
   std::unique_ptr<CKalyx> app;
+
+ private:
+  static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT && screen) {
+      PAINTSTRUCT ps;
+      HDC hdc = BeginPaint(hwnd, &ps);
+      screen->Paint(hwnd, hdc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    if (msg == WM_TIMER && screen) {
+      kalyx->hwndOwner = hwnd;
+      screen->Animate(++ticks % kTicksPerSecond == 0 ? 2 : 1);
+      return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+  }
 };
