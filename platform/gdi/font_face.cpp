@@ -201,10 +201,13 @@ std::shared_ptr<const FontFace> FontFace::resolve(const LOGFONTA& logFont) {
 
   std::shared_ptr<FontFace> face(new FontFace());
   if (sansSerif) {
-    // Drawn with a clear sans face, with the metrics of the bitmap face at its pixel size.
+    // Drawn with a clear sans face, with the metrics of the bitmap face at its pixel size. The
+    // glyphs keep their natural width unless a width was asked for: the bitmap face's letters are
+    // wider than its reported average, and dialogs size themselves from the letters (6 x 13 dialog
+    // base units at 8 points), so a face narrowed to that average would shrink every dialog.
     const int charHeight = mode == 0 ? 11 : (mode < 0 ? height : std::max(1, (height * 11 + 6) / 13));
     const int avg = width > 0 ? width : std::max(1, (charHeight * 5 + 5) / 11);
-    face->load("Liberation Sans", bold, italic, charHeight, 0, avg);
+    face->load("Liberation Sans", bold, italic, charHeight, 0, width > 0 ? width : 0);
     TEXTMETRICA& tm = face->m_metrics;
     tm.tmAscent = charHeight;
     tm.tmDescent = tm.tmInternalLeading = std::max(1, (charHeight * 2 + 5) / 11);

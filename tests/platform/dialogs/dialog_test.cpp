@@ -232,11 +232,11 @@ TEST_F(DialogTest, MapDialogRectUsesTheDialogFont) {
   run("DLG_PLAIN", [&](DialogDriver& d) {
     d.then([&](HWND dialog) { MapDialogRect(dialog, &mapped); }).press(VK_ESCAPE);
   });
-  // One average character across and one line down.
-  EXPECT_GT(mapped.left, 3);
-  EXPECT_EQ(mapped.right, 2 * mapped.left);
-  EXPECT_GT(mapped.top, 10);
-  EXPECT_EQ(mapped.bottom, 2 * mapped.top);
+  // One average character across and one line down: 8-point MS Sans Serif has base units 6 x 13.
+  EXPECT_EQ(mapped.left, 6);
+  EXPECT_EQ(mapped.right, 12);
+  EXPECT_EQ(mapped.top, 13);
+  EXPECT_EQ(mapped.bottom, 26);
 }
 
 }  // namespace
