@@ -114,8 +114,9 @@ std::vector<TabCandidate> tabCandidates(const DialogState& state) {
   std::vector<TabCandidate> candidates;
   for (HWND control : state.controls) {
     DWORD style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
-    candidates.push_back(
-        {IsWindowVisible(control) != FALSE, IsWindowEnabled(control) != FALSE, (style & WS_TABSTOP) != 0});
+    candidates.push_back({IsWindowVisible(control) != FALSE, IsWindowEnabled(control) != FALSE,
+                          (style & WS_TABSTOP) != 0, (style & WS_GROUP) != 0,
+                          (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) != 0});
   }
   return candidates;
 }
@@ -124,6 +125,13 @@ HWND tabStopFrom(const DialogState& state, HWND from, bool backwards) {
   auto it = std::find(state.controls.begin(), state.controls.end(), from);
   int index = it == state.controls.end() ? -1 : static_cast<int>(it - state.controls.begin());
   int next = nextTabStop(tabCandidates(state), index, backwards);
+  return next < 0 ? nullptr : state.controls[static_cast<size_t>(next)];
+}
+
+HWND groupItemFrom(const DialogState& state, HWND from, bool backwards) {
+  auto it = std::find(state.controls.begin(), state.controls.end(), from);
+  if (it == state.controls.end()) return nullptr;
+  int next = nextGroupItem(tabCandidates(state), static_cast<int>(it - state.controls.begin()), backwards);
   return next < 0 ? nullptr : state.controls[static_cast<size_t>(next)];
 }
 
@@ -244,6 +252,15 @@ bool handleDialogKey(HWND dialog, DialogState& state, const MSG& msg) {
     case VK_ESCAPE:
       pressButton(dialog, IDCANCEL);
       return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: {
+      if (!focus || code & DLGC_WANTARROWS) return false;
+      HWND next = groupItemFrom(state, focus, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
+      if (next && next != focus) SetFocus(next);
+      return true;
+    }
     default:
       return false;
   }

@@ -15,4 +15,20 @@ int nextTabStop(std::span<const TabCandidate> controls, int from, bool backwards
   return -1;
 }
 
+int nextGroupItem(std::span<const TabCandidate> controls, int from, bool backwards) {
+  const int count = static_cast<int>(controls.size());
+  if (from < 0 || from >= count) return -1;
+  int first = from;
+  while (first > 0 && !controls[first].groupStart) --first;
+  int end = from + 1;
+  while (end < count && !controls[end].groupStart) ++end;
+  const int size = end - first;
+  for (int step = 1; step < size; ++step) {
+    const int offset = backwards ? (from - first - step + size) % size : (from - first + step) % size;
+    const TabCandidate& control = controls[first + offset];
+    if (control.visible && control.enabled && !control.label) return first + offset;
+  }
+  return from;
+}
+
 }  // namespace kx

@@ -91,6 +91,21 @@ TEST_F(DialogTest, TabOrderFollowsTheTemplateBothWays) {
   EXPECT_EQ(backward, (std::vector<int>{kApply, IDCANCEL}));
 }
 
+TEST_F(DialogTest, ArrowsMoveWithinAGroupButNotOutOfAnEdit) {
+  std::vector<int> seen;
+  auto record = [&](HWND) { seen.push_back(focusedId()); };
+  auto hook = [&](DialogDriver& d) {
+    d.press(VK_DOWN).then(record);  // the check box's group holds only labels besides it
+    for (int i = 0; i < 3; ++i) d.press(VK_TAB);
+    d.then(record);
+    for (int i = 0; i < 3; ++i) d.press(VK_RIGHT).then(record);
+    d.press(VK_LEFT).then(record).press(VK_LEFT).then(record).press(VK_ESCAPE);
+  };
+  run("DLG_PLAIN", hook);
+  // The buttons share a group with the label "Number:" and both edits; an edit keeps its arrows.
+  EXPECT_EQ(seen, (std::vector<int>{kCheck, IDOK, IDCANCEL, kApply, kNumber, kNumber, kNumber}));
+}
+
 TEST_F(DialogTest, GetDlgItemIntReadsTypedText) {
   struct Case {
     const char* typed;
