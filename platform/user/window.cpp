@@ -226,8 +226,8 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   cls->windowCount++;
   auto hwnd = static_cast<HWND>(HandleTable::instance().add(std::move(owned)));
   // Children go below their elder siblings, so they are enumerated in creation order; a new
-  // top-level window goes on top.
-  if (parent) {
+  // top-level window, owned or not, goes on top.
+  if (dwStyle & WS_CHILD) {
     parent->children.push_back(hwnd);
   } else {
     windowManager().topLevels.insert(windowManager().topLevels.begin(), hwnd);
