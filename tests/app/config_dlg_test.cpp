@@ -1,0 +1,173 @@
+#include "app/config_dlg.h"
+
+#include <string>
+#include <vector>
+
+#include "app/file_bytes.h"
+#include "app/settings_dialogs.h"
+#include "resource.h"
+
+namespace kx::test {
+namespace {
+
+const char kFullIni[] =
+    "[Settings]\r\nClrCd=1\r\nScrnScnds=30\r\nClkScndCnt=2\r\nDispShld=1\r\nDispMedc=1\r\nDispComm=1\r\n"
+    "DispWarp=1\r\nDispOrbt=1\r\nScrnAnim=1\r\nScrnTran=1\r\nCommText=\r\n";
+
+const int kScreenBoxes[] = {IDC_DISP_SHLD, IDC_DISP_MEDC, IDC_DISP_COMM, IDC_DISP_WARP, IDC_DISP_ORBT};
+
+struct KeyValue {
+  const char* key;
+  const char* value;
+};
+
+class ConfigDialog : public SettingsDialogs {
+ protected:
+  INT_PTR Run() { return RunDialog("DLG_CONFIG", ConfigDlgProc); }
+
+  // The user's session of the "Must show" kind: one box off, new seconds, and in the advanced
+  // dialog a new frame rate, the other colour scheme and a two-line message.
+  void QueueEdits(UINT settingsEnd) {
+    steps[kSettingsCaption] = [settingsEnd](DialogDriver& d) {
+      d.click(IDC_DISP_WARP);
+      Retype(d, IDC_SCRN_SCNDS, "45");
+      d.click(IDC_ADVANCED);
+      d.press(settingsEnd);
+    };
+    steps[kAdvancedCaption] = [](DialogDriver& d) {
+      Retype(d, IDC_CLK_SCND_CNT, "10");
+      d.click(IDC_HIGH_COLOR);
+      Retype(d, IDC_COMM_TEXT, "Red alert");
+      d.press(VK_RETURN).type("All hands");
+      d.click(IDOK);
+    };
+  }
+};
+
+TEST_F(ConfigDialog, OkStoresExactlyWhatTheUserChangedInBothDialogs) {
+  WriteBytes(IniFile(), kFullIni);
+  QueueEdits(VK_RETURN);
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(opened[kAdvancedCaption], 1);
+  const KeyValue expected[] = {
+      {"ClrCd", "2"},
+      {"ScrnScnds", "45"},
+      {"ClkScndCnt", "10"},
+      {"DispShld", "1"},
+      {"DispMedc", "1"},
+      {"DispComm", "1"},
+      {"DispWarp", "0"},
+      {"DispOrbt", "1"},
+      {"ScrnAnim", "1"},
+      {"ScrnTran", "0"},
+      {"CommText", "Red alert||All hands"},
+  };
+  for (const KeyValue& kv : expected) EXPECT_EQ(Stored(kv.key), kv.value) << kv.key;
+  EXPECT_TRUE(shownMessageBoxes().empty());
+}
+
+TEST_F(ConfigDialog, CancelLeavesTheFileAsItWasAfterAnAcceptedAdvancedDialog) {
+  for (bool withFile : {true, false}) {
+    std::filesystem::remove(IniFile());
+    if (withFile) WriteBytes(IniFile(), kFullIni);
+    QueueEdits(VK_ESCAPE);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(std::filesystem::exists(IniFile()), withFile);
+    if (withFile) {
+      EXPECT_EQ(ReadBytes(IniFile()), kFullIni);
+    }
+  }
+}
+
+TEST_F(ConfigDialog, RefusalsShowTheirMessageKeepTheDialogOpenAndWriteNothing) {
+  struct Case {
+    const char* seconds;
+    bool uncheckAll;
+    const char* message;
+  };
+  const char* noScreen = "You must select at least\none of the displays";
+  const Case cases[] = {
+      {"abc", false, "0 seconds per screen is invalid"},
+      {"-5", false, "-5 seconds per screen is invalid"},
+      {"", false, "0 seconds per screen is invalid"},
+      // More than 32 bits is no number to GetDlgItemInt: refused, never wrapped round.
+      {"99999999999", false, "0 seconds per screen is invalid"},
+      {"2147483648", false, "0 seconds per screen is invalid"},
+      {"30", true, noScreen},
+      // Bad seconds skip the screen check: one box only.
+      {"abc", true, "0 seconds per screen is invalid"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.seconds) + (c.uncheckAll ? ", no screen" : ""));
+    clearShownMessageBoxes();
+    bool stayedOpen = false;
+    HWND dialog = nullptr;
+    steps[kSettingsCaption] = [&](DialogDriver& d) {
+      dialog = d.dialog();
+      if (c.uncheckAll)
+        for (int id : kScreenBoxes) d.click(id);
+      Retype(d, IDC_SCRN_SCNDS, c.seconds);
+      d.click(IDOK).then([&](HWND hDlg) { stayedOpen = IsWindowVisible(hDlg) != FALSE; });
+      d.press(VK_ESCAPE);
+    };
+    Run();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(shownMessageBoxes().size(), 1u);
+    const ShownMessageBox& box = shownMessageBoxes()[0];
+    EXPECT_EQ(box.text, c.message);
+    EXPECT_EQ(box.caption, "KALYX Settings - Error");
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(box.owner, dialog);
+    EXPECT_FALSE(std::filesystem::exists(IniFile()));
+  }
+}
+
+TEST_F(ConfigDialog, ZeroSecondsAndTheLogoScreenAloneAreAccepted) {
+  steps[kSettingsCaption] = [](DialogDriver& d) {
+    for (int id : {IDC_DISP_SHLD, IDC_DISP_MEDC, IDC_DISP_WARP, IDC_DISP_ORBT}) d.click(id);
+    Retype(d, IDC_SCRN_SCNDS, "0");
+    d.click(IDOK);
+  };
+  Run();
+  EXPECT_TRUE(shownMessageBoxes().empty());
+  const KeyValue expected[] = {{"ScrnScnds", "0"}, {"DispShld", "0"}, {"DispMedc", "0"},
+                               {"DispComm", "1"},  {"DispWarp", "0"}, {"DispOrbt", "0"}};
+  for (const KeyValue& kv : expected) EXPECT_EQ(Stored(kv.key), kv.value) << kv.key;
+  // The saver reads stored 0 seconds as 30.
+  CKalyx reloaded;
+  EXPECT_EQ(reloaded.ScrnScnds, 30);
+  EXPECT_EQ(reloaded.DispCnt, 1);
+}
+
+TEST_F(ConfigDialog, OpensWithTheFileValuesNotThoseInMemory) {
+  WriteBytes(IniFile(), "[Settings]\r\nScrnScnds=12\r\nDispMedc=0\r\nDispOrbt=0\r\nScrnAnim=0\r\n");
+  kalyx().ScrnScnds = 99;
+  kalyx().DispMedc = 1;
+  struct Shown {
+    int id;
+    UINT checked;
+  };
+  const Shown boxes[] = {{IDC_DISP_SHLD, BST_CHECKED},   {IDC_DISP_MEDC, BST_UNCHECKED},
+                         {IDC_DISP_COMM, BST_CHECKED},   {IDC_DISP_WARP, BST_CHECKED},
+                         {IDC_DISP_ORBT, BST_UNCHECKED}, {IDC_SCRN_ANIM, BST_UNCHECKED}};
+  std::vector<UINT> seen;
+  std::string seconds, title, version;
+  steps[kSettingsCaption] = [&](DialogDriver& d) {
+    d.then([&](HWND hDlg) {
+      for (const Shown& box : boxes) seen.push_back(IsDlgButtonChecked(hDlg, box.id));
+      seconds = ItemText(hDlg, IDC_SCRN_SCNDS);
+      title = ItemText(hDlg, IDC_CFG_TITLE);
+      version = ItemText(hDlg, IDC_CFG_VERSION);
+    });
+    d.press(VK_ESCAPE);
+  };
+  Run();
+  ASSERT_EQ(seen.size(), std::size(boxes));
+  for (size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], boxes[i].checked) << "box " << boxes[i].id;
+  EXPECT_EQ(seconds, "12");
+  EXPECT_EQ(title, "Kalyx Operations Console");
+  EXPECT_EQ(version, "Version 1.20");
+}
+
+}  // namespace
+}  // namespace kx::test
