@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "display/display_fixture.h"
 
 namespace {
@@ -65,6 +67,29 @@ TEST_P(DispTestScreen, PaintsTheFrameTitleAndNumbersPanel) {
     for (int x = upper.left; x < upper.left + 60; ++x) white += At(x, y) == RGB(255, 255, 255);
   EXPECT_GT(white, 0);
   EXPECT_EQ(At(upper.left + 100, upper.top + 40), RGB(0, 0, 0));
+}
+
+// Painted by the main window's WM_PAINT, as the host does after building the screen. Having no
+// panel of its own is no failure: the set-up succeeds and the trace stays empty.
+TEST_P(DispTestScreen, SetsUpWithoutErrorAndPaintsThroughTheMainWindow) {
+  CDispTest test(app.get());
+  EXPECT_EQ(test.SetUp(), 0);
+  EXPECT_EQ(test.subLower, nullptr);
+  EXPECT_EQ(Trace(), "");
+  screen = &test;
+  InvalidateRect(hwndMain, nullptr, TRUE);
+  Pump();
+  for (const SlotProbe& probe : kShapeProbes) EXPECT_EQ(At(probe.x, probe.y), Slot(probe.slot)) << probe.what;
+
+  // Right-aligned: the title's ink ends within a few pixels of rcTitle's right edge, and no ink
+  // of its colour lies right of it in the title's rows.
+  const RECT& title = test.rcTitle;
+  int rightmost = -1;
+  for (int y = title.top; y < title.bottom; ++y)
+    for (int x = title.left; x < kWidth; ++x)
+      if (At(x, y) == Slot(16)) rightmost = std::max(rightmost, x);
+  EXPECT_GE(rightmost, title.right - 6);
+  EXPECT_LT(rightmost, title.right);
 }
 
 TEST_P(DispTestScreen, TimerTicksChangeNothing) {

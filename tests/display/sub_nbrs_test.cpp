@@ -33,6 +33,14 @@ class SubNbrsTest : public DisplayTest {
     return false;
   }
 
+  // The first panel row at or below y with ink of a line, -1 when none stands up to y + 13.
+  int InkTop(int y) const {
+    for (int row = y; row < y + 13; ++row)
+      for (int x = 0; x < 40; ++x)
+        if (At(kPanel.left + x, kPanel.top + row) == kWhite) return row;
+    return -1;
+  }
+
   std::unique_ptr<CSubNbrs> panel;
 };
 
@@ -54,10 +62,12 @@ TEST_F(SubNbrsTest, OrdinaryTicksChangeNothing) {
 }
 
 TEST_F(SubNbrsTest, OneLinePerSecondThenANewPage) {
+  ASSERT_NE(InkTop(0), -1);
   for (int second = 1; second <= 5; ++second) {
     panel->Animate(2);
     EXPECT_EQ(panel->lineY, 13 * (second + 1));
     EXPECT_TRUE(LineAt(13 * second)) << "second " << second;
+    EXPECT_EQ(InkTop(13 * second), InkTop(0) + 13 * second) << "second " << second;
   }
   panel->Animate(2);  // the sixth second clears the page
   EXPECT_EQ(panel->lineY, 0);
@@ -66,6 +76,24 @@ TEST_F(SubNbrsTest, OneLinePerSecondThenANewPage) {
   EXPECT_TRUE(LineAt(0));
   EXPECT_FALSE(LineAt(13));
   EXPECT_FALSE(LineAt(65));
+}
+
+// Shorter than one line: no row fits, so every whole second clears the panel, and each repaint
+// shows the one line it prints.
+TEST_F(SubNbrsTest, APanelShorterThanALineClearsEverySecond) {
+  CSubNbrs strip(app.get());
+  strip.SetRect(RECT{200, 300, 600, 310});
+  strip.SetColors(app->Clr(1), app->Clr(0));
+  ASSERT_EQ(strip.Create(0, 0), 0);
+  Pump();
+  EXPECT_EQ(strip.rows, 0);
+  for (int second = 1; second <= 3; ++second) {
+    strip.Animate(2);
+    EXPECT_EQ(strip.lineY, 0);
+    Pump();
+    EXPECT_EQ(strip.lineY, 13) << "second " << second;
+    EXPECT_EQ(strip.count, 0);
+  }
 }
 
 }  // namespace
