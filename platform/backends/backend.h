@@ -45,6 +45,9 @@ class Backend {
   // Whether time is simulated: waits then jump the clock instead of sleeping.
   virtual bool virtualTime() const = 0;
   virtual void showCursor(bool visible) = 0;
+  // Where the pointer rests when the desktop opens, if the device can tell: GetCursorPos must
+  // answer it before the first movement, as it does on Windows.
+  virtual bool initialPointer(POINT& /*point*/) { return false; }
   virtual void moveCursor(POINT point) = 0;
 };
 

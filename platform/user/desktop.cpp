@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "user/control_state.h"
+#include "user/input.h"
 #include "user/message_queue.h"
 #include "user/timer.h"
 #include "user/window.h"
@@ -28,6 +29,7 @@ std::string Desktop::start(const PlatformOptions& options) {
   m_options.width = s.width;
   m_options.height = s.height;
   m_clock.reset(m_backend->virtualTime());
+  if (POINT pointer{}; m_backend->initialPointer(pointer)) setCursorPosition(pointer);
   desktopWindow();
   // The controls are system classes: a program may create a "BUTTON" without ever opening a dialog.
   registerControlClasses();

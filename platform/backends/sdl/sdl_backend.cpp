@@ -140,6 +140,15 @@ class SdlBackend : public Backend {
 
   void showCursor(bool visible) override { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
+  bool initialPointer(POINT& point) override {
+    int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
+    SDL_PumpEvents();
+    SDL_GetGlobalMouseState(&globalX, &globalY);
+    SDL_GetWindowPosition(m_window, &windowX, &windowY);
+    point = POINT{globalX - windowX, globalY - windowY};
+    return true;
+  }
+
   void moveCursor(POINT point) override { SDL_WarpMouseInWindow(m_window, point.x, point.y); }
 
  private:
