@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Builds KALYX and runs the saver.
+# Builds KALYX and runs the saver: full screen where a display exists (any key or mouse movement
+# ends it); without one, records a short demo with --record and says where it is.
+# Arguments go to the program (for example --window, or no /s for the settings dialog).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-if [[ ! -x build/default/src/kalyx ]]; then
-  echo "The saver is not built yet: only the foundation exists so far."
-  exit 0
+kalyx=build/default/src/kalyx
+if [[ $# -gt 0 ]]; then
+  exec "$kalyx" "$@"
 fi
-exec build/default/src/kalyx "$@"
+if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
+  exec "$kalyx" /s
+fi
+demo=build/kalyx-demo.gif
+echo "No display here: recording 10 seconds of the test screen instead."
+"$kalyx" --record "$demo" --screen 6 --seconds 10
+echo "Recorded: $(pwd)/$demo"

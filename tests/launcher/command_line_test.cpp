@@ -1,0 +1,174 @@
+// The Linux command line: our own options, their errors and exit codes, recording without a
+// display, and a second copy.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "launcher/process.h"
+#include "support/temp_home.h"
+
+namespace kx::test {
+namespace {
+
+// No display whatever the machine has: the saver and the settings dialog cannot open.
+const std::vector<std::string> kNoDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  struct Result {
+    int code;
+    std::string out;
+    std::string err;
+  };
+  Result run(std::vector<std::string> args, int timeoutMs = 60000) {
+    args.insert(args.begin(), kalyxPath());
+    Process p(args, {}, kNoDisplay);
+    int code = p.wait(timeoutMs);
+    return {code, p.output(), p.errors()};
+  }
+  std::string file(const char* name) const { return (m_home.root() / name).string(); }
+
+  TempHome m_home;
+};
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int lineCount(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(CommandLineTest, BadOptionsGiveOneLineNamingThemAndCode2) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* named;
+  } cases[] = {
+      {{"--bogus"}, "--bogus"},
+      {{"/s", "--full"}, "--full"},
+      {{"--record"}, "--record"},
+      {{"--record", "out.bmp"}, "out.bmp"},
+      {{"--record", "a.png", "--size", "0x768"}, "0x768"},
+      {{"--record", "a.png", "--size", "1024"}, "1024"},
+      {{"--record", "a.png", "--size", "1024x-5"}, "1024x-5"},
+      {{"--record", "a.png", "--size", "99999x10"}, "99999x10"},
+      {{"--record", "a.png", "--seconds", "0"}, "--seconds"},
+      {{"--record", "a.png", "--seconds", "3s"}, "3s"},
+      {{"--record", "a.png", "--screen", "7"}, "--screen"},
+      {{"--record", "a.png", "--screen", "0"}, "--screen"},
+      {{"--record", "a.png", "--screen"}, "--screen"},
+      {{"--screen", "6"}, "--screen"},  // only with --record
+      {{"--window", "--seconds", "3"}, "--seconds"},
+  };
+  for (const Case& c : cases) {
+    Result r = run(c.args);
+    std::string all;
+    for (const std::string& a : c.args) all += a + " ";
+    EXPECT_EQ(r.code, 2) << all;
+    EXPECT_EQ(lineCount(r.err), 1) << all << ": " << r.err;
+    EXPECT_NE(r.err.find(c.named), std::string::npos) << all << ": " << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists("a.png"));
+}
+
+TEST_F(CommandLineTest, HelpAndVersion) {
+  Result help = run({"--help"});
+  EXPECT_EQ(help.code, 0);
+  for (const char* option : {"--window", "--record", "--size", "--seconds", "--screen", "--version"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  Result version = run({"--version"});
+  EXPECT_EQ(version.code, 0);
+  EXPECT_NE(version.out.find("1.2.0.4"), std::string::npos) << version.out;
+}
+
+TEST_F(CommandLineTest, WithoutDisplayTheSaverAndTheDialogSuggestRecording) {
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"/s"}, {"-S"}, {}, {"/c"}, {"/p", "1234"}, {"--window"}}) {
+    Result r = run(args, 10000);
+    EXPECT_EQ(r.code, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_EQ(lineCount(r.err), 1) << r.err;
+    EXPECT_NE(r.err.find("--record"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(CommandLineTest, RecordsTheTestScreenAsPngWithoutDisplay) {
+  Result r = run({"--record", file("out.png"), "--screen", "6", "--size", "1024x768", "--seconds", "3"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string png = readFile(file("out.png"));
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  auto be32 = [&png](size_t at) {
+    return (static_cast<unsigned char>(png[at]) << 24) | (static_cast<unsigned char>(png[at + 1]) << 16) |
+           (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+  };
+  EXPECT_EQ(be32(16), 1024u);  // IHDR width and height
+  EXPECT_EQ(be32(20), 768u);
+  // The settings file was not written: --screen lives in memory only.
+  EXPECT_FALSE(std::filesystem::exists(m_home.windowsDirectory() / "Kalyx.ini"));
+}
+
+TEST_F(CommandLineTest, GifHoldsEveryTickWithItsDelay) {
+  // Two ticks a second (501 ms each) over two seconds: the first frame and four ticks.
+  Result r = run({"--record", file("out.gif"), "--screen", "6", "--size", "320x240", "--seconds", "2"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(file("out.gif").c_str(), &error);
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+  EXPECT_EQ(gif->SWidth, 320);
+  EXPECT_EQ(gif->SHeight, 240);
+  EXPECT_EQ(gif->ImageCount, 5);
+  for (int i = 0; i + 1 < gif->ImageCount; ++i) {
+    GraphicsControlBlock gcb{};
+    ASSERT_EQ(DGifSavedExtensionToGCB(gif, i, &gcb), GIF_OK);
+    EXPECT_TRUE(gcb.DelayTime == 50 || gcb.DelayTime == 51) << "frame " << i << ": " << gcb.DelayTime;
+  }
+  DGifCloseFile(gif, &error);
+}
+
+TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
+  // Screen 1 joins the build later; until then --screen 1 says so instead of recording black.
+  Result r = run({"--record", file("one.png"), "--screen", "1", "--seconds", "1"});
+  if (r.code == 0) GTEST_SKIP() << "screen 1 is in this build";
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("--screen 1"), std::string::npos) << r.err;
+}
+
+TEST_F(CommandLineTest, SecondCopyEndsAtOnceWithCode1) {
+  Process holder({std::string(KALYX_BINARY_DIR) + "/test-programs/mutex_holder", "KALYX32 Screen Saver"});
+  ASSERT_TRUE(holder.started());
+  // The holder says "owned" once it has the name.
+  for (int n = 0; n < 500 && holder.output().empty(); ++n)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_EQ(holder.output(), "owned\n");
+  for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}, {"--record", file("x.png")}}) {
+    Result r = run(args, 10000);
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.err, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(file("x.png")));
+}
+
+TEST_F(CommandLineTest, SigtermEndsARecordingCleanly) {
+  Process p(
+      {kalyxPath(), "--record", file("long.png"), "--screen", "6", "--size", "200x150", "--seconds", "86400"},
+      {}, kNoDisplay);
+  ASSERT_TRUE(p.started());
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ::kill(p.pid(), SIGTERM);
+  EXPECT_EQ(p.wait(10000), 0) << p.errors();
+  EXPECT_TRUE(std::filesystem::exists(file("long.png")));
+}
+
+}  // namespace
+}  // namespace kx::test

@@ -1,0 +1,120 @@
+#include "launcher/process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+extern char** environ;
+
+namespace kx::test {
+
+namespace {
+
+std::string tempFile(const char* stem) {
+  std::string pattern = std::string("/tmp/kalyx-") + stem + "-XXXXXX";
+  int fd = ::mkstemp(pattern.data());
+  if (fd >= 0) ::close(fd);
+  return pattern;
+}
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool named(const char* entry, const std::string& name) {
+  return std::strncmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == '=';
+}
+
+}  // namespace
+
+Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& setEnv,
+                 const std::vector<std::string>& unsetEnv)
+    : m_outPath(tempFile("out")), m_errPath(tempFile("err")) {
+  std::vector<std::string> env = setEnv;
+  for (char** e = environ; *e != nullptr; ++e) {
+    bool drop = false;
+    for (const std::string& name : unsetEnv) drop = drop || named(*e, name);
+    for (const std::string& set : setEnv) drop = drop || named(*e, set.substr(0, set.find('=')));
+    if (!drop) env.emplace_back(*e);
+  }
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  // stdin stays open until the process object goes: some helpers hold on until it closes.
+  int in[2] = {-1, -1};
+  if (::pipe(in) == 0) {
+    posix_spawn_file_actions_addclose(&actions, in[1]);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+  }
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, m_outPath.c_str(), O_WRONLY | O_TRUNC, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_errPath.c_str(), O_WRONLY | O_TRUNC, 0);
+  if (posix_spawnp(&m_pid, argv[0].c_str(), &actions, nullptr, args.data(), envp.data()) != 0) m_pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  if (in[0] >= 0) ::close(in[0]);
+  m_stdin = in[1];
+}
+
+Process::~Process() {
+  if (m_stdin >= 0) ::close(m_stdin);
+  if (m_pid > 0) {
+    ::kill(m_pid, SIGKILL);
+    ::waitpid(m_pid, nullptr, 0);
+  }
+  ::unlink(m_outPath.c_str());
+  ::unlink(m_errPath.c_str());
+}
+
+bool Process::running() const {
+  if (m_pid <= 0) return false;
+  siginfo_t info{};
+  // WNOWAIT leaves an ended child to wait().
+  return ::waitid(P_PID, static_cast<id_t>(m_pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == 0;
+}
+
+int Process::wait(int timeoutMs) {
+  if (m_pid <= 0) return -1;
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  int status = 0;
+  while (::waitpid(m_pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      ::kill(m_pid, SIGKILL);
+      ::waitpid(m_pid, nullptr, 0);
+      m_pid = -1;
+      return -2;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  m_pid = -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Process::output() const {
+  return readAll(m_outPath);
+}
+
+std::string Process::errors() const {
+  return readAll(m_errPath);
+}
+
+std::string kalyxPath() {
+  return std::string(KALYX_BINARY_DIR) + "/src/kalyx";
+}
+
+}  // namespace kx::test
