@@ -32,6 +32,7 @@ class SettingsDialogs : public HeadlessDesktop {
     HeadlessDesktop::SetUp();
     clearShownMessageBoxes();
     m_kalyx = std::make_unique<CKalyx>();
+    m_kalyx->hInstance = GetModuleHandleA(nullptr);  // as the entry sets it: the icon is the program's
     m_crypt = std::make_unique<CCrypt>();
     lpKalyx = m_kalyx.get();
     lpCrypt = m_crypt.get();
@@ -55,7 +56,7 @@ class SettingsDialogs : public HeadlessDesktop {
   const CCrypt& crypt() const { return *m_crypt; }
 
   INT_PTR RunDialog(const char* name, DLGPROC proc) {
-    return DialogBoxParamA(nullptr, name, nullptr, proc, 0);
+    return DialogBoxParamA(m_kalyx->hInstance, name, nullptr, proc, 0);
   }
 
   std::filesystem::path IniFile() const { return home.windowsDirectory() / "Kalyx.ini"; }
