@@ -78,6 +78,36 @@ TEST_F(SubNbrsTest, OneLinePerSecondThenANewPage) {
   EXPECT_FALSE(LineAt(65));
 }
 
+// The eight columns of 6, 7, 5, 8, 7, 8, 9 and 3 digits stand width x tmAveCharWidth + 2 apart,
+// each number starting at its column's left edge. The small font's digits are narrower than the
+// default font's average character, so even a number one digit too long ends before the next
+// column: the pixel just left of every column start is blank.
+TEST_F(SubNbrsTest, NumbersStayInTheirColumns) {
+  const int widths[] = {6, 7, 5, 8, 7, 8, 9, 3};
+  auto inkIn = [&](int left, int right) {
+    for (int row = 0; row < 13; ++row)
+      for (int x = left; x < right; ++x)
+        if (At(kPanel.left + x, kPanel.top + row) == kWhite) return true;
+    return false;
+  };
+  for (int line = 0; line < 5; ++line) {
+    int start = 0;
+    for (int width : widths) {
+      EXPECT_TRUE(inkIn(start, start + 3)) << "column at " << start << ", line " << line;
+      if (start > 0) {
+        EXPECT_FALSE(inkIn(start - 1, start)) << "column at " << start << ", line " << line;
+      }
+      start += width * panel->tm.tmAveCharWidth + 2;
+    }
+    RECT all{0, 0, kPanel.right - kPanel.left, kPanel.bottom - kPanel.top};
+    HDC dc = GetDC(panel->hwnd);  // a fresh line on a cleared panel
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(panel->hwnd, dc);
+    panel->lineY = 0;
+    panel->Paint(panel->hwnd, nullptr);
+  }
+}
+
 // Shorter than one line: no row fits, so every whole second clears the panel, and each repaint
 // shows the one line it prints.
 TEST_F(SubNbrsTest, APanelShorterThanALineClearsEverySecond) {
