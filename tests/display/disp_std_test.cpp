@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "display/display_fixture.h"
 #include "gfx/gfx_geometry.h"
 
 namespace {
@@ -50,6 +51,30 @@ TEST(DispStd, FrameLayoutAt1024x768) {
     EXPECT_EQ(bend->armWidth, 123);
     EXPECT_EQ(bend->armHeight, 10);
   }
+}
+
+using DispStdPaint = DisplayTest;
+
+// Without a title nothing is drawn and DrawTitle says so, yet Paint draws every frame shape.
+TEST_F(DispStdPaint, WithoutATitleTheFrameIsStillPainted) {
+  CDispStd disp(app.get());
+  disp.SetUp();
+  for (CGfxShape* shape : disp.Shapes()) shape->SetColor(app->Clr(16), nullptr);
+  HDC dc = GetDC(hwndMain);
+  for (const char* title : {static_cast<const char*>(nullptr), ""}) {
+    disp.title = title;
+    EXPECT_EQ(disp.DrawTitle(dc), -1);
+    EXPECT_EQ(disp.Paint(hwndMain, dc), 0);
+  }
+  disp.title = "TITLE";
+  EXPECT_EQ(disp.DrawTitle(nullptr), -1);
+  ReleaseDC(hwndMain, dc);
+  const POINT inside[] = {{100, 50}, {100, 150}, {100, 700}, {490, 263}, {995, 277}, {947, 207}};
+  for (const POINT& p : inside) EXPECT_EQ(At(p.x, p.y), app->Clr(16)->GetRGB()) << p.x << "," << p.y;
+  int ink = 0;
+  for (int y = disp.rcTitle.top; y < disp.rcTitle.bottom; ++y)
+    for (int x = disp.rcTitle.left; x < disp.rcTitle.right; ++x) ink += At(x, y) != RGB(0, 0, 0);
+  EXPECT_EQ(ink, 0) << "no title drawn";
 }
 
 }  // namespace
