@@ -48,21 +48,39 @@ int SelectNextDisplay() {
   return SelectDisplayAt(x);
 }
 
+// The screens the next choice may take, in the order the passes visit them. A screen this build
+// lacks counts as not enabled, and when none of the enabled screens is built the test screen stands
+// in, as it does when none is enabled. When the current screen is the only one left, it is built
+// again rather than leaving the saver without a screen.
+static int CollectCandidates(int current, int (&candidates)[kDisplays]) {
+  const auto usable = [](int number) {
+    return aDisplayCreators[number - 1] != nullptr && lpKalyx->*kEnableFlags[number - 1] != 0;
+  };
+  bool anyBuilt = false;
+  for (int number = 1; number < kDisplays; ++number) anyBuilt = anyBuilt || usable(number);
+  const auto available = [&](int number) {
+    if (number == kDisplays && !anyBuilt) return aDisplayCreators[number - 1] != nullptr;
+    return usable(number);
+  };
+  int count = 0;
+  for (int number = 1; number <= kDisplays; ++number)
+    if (available(number) && number != current) candidates[count++] = number;
+  if (count == 0 && current != 0 && available(current)) candidates[count++] = current;
+  return count;
+}
+
 int SelectDisplayAt(float x) {
   const int current = lpDisplay != nullptr ? lpDisplay->id : 0;
   DeleteDisplay();
   if (lpKalyx == nullptr) return 0;
+  int candidates[kDisplays];
+  const int count = CollectCandidates(current, candidates);
   int i = 0;
   for (int pass = 0; pass < kMaxPasses && lpDisplay == nullptr; ++pass) {
-    bool anyCandidate = false;
-    for (int number = 1; number <= kDisplays && lpDisplay == nullptr; ++number) {
-      const DisplayCreator create = aDisplayCreators[number - 1];
-      if (lpKalyx->*kEnableFlags[number - 1] == 0 || create == nullptr || number == current) continue;
-      anyCandidate = true;
-      if (static_cast<float>(i) >= x) lpDisplay = create(lpKalyx);
+    for (int k = 0; k < count && lpDisplay == nullptr; ++k) {
+      if (static_cast<float>(i) >= x) lpDisplay = aDisplayCreators[candidates[k] - 1](lpKalyx);
       ++i;
     }
-    if (!anyCandidate) break;
   }
   return 0;
 }

@@ -177,6 +177,20 @@ TEST_F(HostTest, TestScreenWhenNoneOfTheFiveIsEnabled) {
   EXPECT_EQ(shownId(), 6);
 }
 
+TEST_F(HostTest, TestScreenStandsInWhileNoEnabledScreenIsBuilt) {
+  // Screens 1 to 5 enabled but none of them in this build: the test screen shows, and a request
+  // for the next screen builds it again instead of leaving the saver without a screen.
+  std::fill(std::begin(aDisplayCreators), std::end(aDisplayCreators) - 1, nullptr);
+  enable({1, 2, 3, 4, 5});
+  for (int n = 0; n < 3; ++n) {
+    SelectNextDisplay();
+    ASSERT_EQ(shownId(), 6) << "choice " << n;
+  }
+  aDisplayCreators[3] = &CreateFake<4>;
+  SelectNextDisplay();
+  EXPECT_EQ(shownId(), 4) << "a built screen takes over from the stand-in";
+}
+
 TEST_F(HostTest, SingleEnabledScreenIsNeverRebuilt) {
   for (auto set : {std::initializer_list<int>{4}, std::initializer_list<int>{}}) {
     setClock(1, 1);
