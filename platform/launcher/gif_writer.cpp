@@ -2,6 +2,11 @@
 
 #include <gif_lib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <unordered_map>
 
 namespace kx {
@@ -32,9 +37,16 @@ GifWriter::~GifWriter() {
 }
 
 std::string GifWriter::open(const std::string& path, int width, int height) {
+  // Opened here rather than by giflib, which would make the file readable by its owner only; a
+  // recording is an ordinary file, with the permissions the umask gives.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return "cannot write " + path + ": " + std::strerror(errno);
   int error = 0;
-  m_gif = EGifOpenFileName(path.c_str(), false, &error);
-  if (m_gif == nullptr) return gifError(("cannot write " + path).c_str(), error);
+  m_gif = EGifOpenFileHandle(fd, &error);
+  if (m_gif == nullptr) {
+    ::close(fd);
+    return gifError(("cannot write " + path).c_str(), error);
+  }
   m_width = width;
   m_height = height;
   EGifSetGifVersion(m_gif, true);

@@ -134,6 +134,9 @@ TEST_F(CommandLineTest, GifHoldsEveryTickWithItsDelay) {
     EXPECT_TRUE(gcb.DelayTime == 50 || gcb.DelayTime == 51) << "frame " << i << ": " << gcb.DelayTime;
   }
   DGifCloseFile(gif, &error);
+  // An ordinary file: others may read it as the umask allows, as with the PNG.
+  const auto perms = std::filesystem::status(file("out.gif")).permissions();
+  EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none);
 }
 
 TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
