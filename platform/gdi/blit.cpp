@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "gdi/dc.h"
 #include "gdi/gdi_objects.h"
@@ -173,15 +175,31 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
   const bool sameSurface = from.surface.pixels == to.surface.pixels;
   // On one surface, rows run bottom-up when the destination lies below the source.
   const bool upwards = sameSurface && dy0 > sy0;
+  // Columns a..b of one row of the rectangle.
+  auto copyRun = [&](int64_t row, int64_t a, int64_t b) {
+    uint32_t* d = to.surface.pixels + (dy0 + row) * to.surface.stride + dx0 + a;
+    const uint32_t* s = from.surface.pixels + (sy0 + row) * from.surface.stride + sx0 + a;
+    const int64_t n = b - a;
+    if (sameSurface && combine != Combine::Copy && d > s && d < s + n) {
+      for (int64_t k = n - 1; k >= 0; --k) combineRow(d + k, s + k, 1, combine);
+    } else {
+      combineRow(d, s, n, combine);
+    }
+  };
+  // Pixels of windows above the destination keep theirs: such rows are copied in the runs between.
+  std::vector<std::pair<int64_t, int64_t>> runs;
   for (int64_t i = 0; i < h; ++i) {
     const int64_t row = upwards ? h - 1 - i : i;
-    uint32_t* d = to.surface.pixels + (dy0 + row) * to.surface.stride + dx0;
-    const uint32_t* s = from.surface.pixels + (sy0 + row) * from.surface.stride + sx0;
-    if (sameSurface && combine != Combine::Copy && d > s && d < s + w) {
-      for (int64_t k = w - 1; k >= 0; --k) combineRow(d + k, s + k, 1, combine);
-    } else {
-      combineRow(d, s, w, combine);
+    if (to.covered.empty()) {
+      copyRun(row, 0, w);
+      continue;
     }
+    runs.clear();
+    forEachUncoveredRun(to.covered, dy0 + row, dx0, dx0 + w,
+                        [&runs, dx0](int64_t a, int64_t b) { runs.emplace_back(a - dx0, b - dx0); });
+    // Copying rightwards within one row, a later run reads pixels an earlier one would write.
+    if (sameSurface && dy0 == sy0 && dx0 > sx0) std::reverse(runs.begin(), runs.end());
+    for (auto [a, b] : runs) copyRun(row, a, b);
   }
   dst->changed(RECT{LONG(dx0), LONG(dy0), LONG(dx0 + w), LONG(dy0 + h)});
   return TRUE;

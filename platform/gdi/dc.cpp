@@ -218,7 +218,7 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   DcObject* dc = findDc(hdc);
   DrawTarget target;
   if (!dc || !dc->target(target)) return CLR_INVALID;
-  Raster raster(target.surface, target.clip, target.origin);
+  Raster raster(target.surface, target.clip, target.origin, target.covered);
   uint32_t pixel = 0;
   return raster.getPixel(x, y, pixel) ? colorRefFromPixel(pixel) : CLR_INVALID;
 }

@@ -16,6 +16,7 @@ struct DrawTarget {
   PixelSurface surface;
   POINT origin{};
   RECT clip{};
+  std::vector<RECT> covered;  // surface pixels that belong to windows above (see WindowCanvas)
 };
 
 class DcObject : public HandleObject {
@@ -47,7 +48,7 @@ template <class DrawFn>
 bool drawOn(DcObject& dc, DrawFn&& draw) {
   DrawTarget target;
   if (!dc.target(target)) return false;
-  Raster raster(target.surface, target.clip, target.origin);
+  Raster raster(target.surface, target.clip, target.origin, target.covered);
   draw(raster);
   RECT changed = raster.changed();
   if (changed.left < changed.right) dc.changed(changed);

@@ -30,12 +30,33 @@ uint8_t hatchRowBits(int hatch, int row) {
   }
 }
 
-Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin)
+Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered)
     : m_surface(surface), m_originX(origin.x), m_originY(origin.y) {
   m_clipLeft = std::max<int64_t>(clip.left, 0);
   m_clipTop = std::max<int64_t>(clip.top, 0);
   m_clipRight = std::min<int64_t>(clip.right, surface.pixels ? surface.width : 0);
   m_clipBottom = std::min<int64_t>(clip.bottom, surface.pixels ? surface.height : 0);
+  for (const RECT& r : covered) {
+    const int64_t left = std::max<int64_t>(r.left, m_clipLeft),
+                  right = std::min<int64_t>(r.right, m_clipRight);
+    const int64_t top = std::max<int64_t>(r.top, m_clipTop),
+                  bottom = std::min<int64_t>(r.bottom, m_clipBottom);
+    if (left >= right || top >= bottom) continue;
+    if (left == m_clipLeft && top == m_clipTop && right == m_clipRight && bottom == m_clipBottom) {
+      // Wholly covered: nothing can be drawn.
+      m_clipRight = m_clipLeft;
+      m_covered.clear();
+      return;
+    }
+    m_covered.push_back(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
+  }
+}
+
+bool Raster::isCovered(int64_t x, int64_t y) const {
+  for (const RECT& r : m_covered) {
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return true;
+  }
+  return false;
 }
 
 RECT Raster::changed() const {
@@ -64,6 +85,14 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
   if (x0 >= x1 || y0 >= y1) return;
   noteChanged(x0, y0, x1, y1);
   const int64_t stride = m_surface.stride;
+  if (!m_covered.empty()) {
+    for (int64_t y = y0; y < y1; ++y) {
+      uint32_t* row = m_surface.pixels + y * stride;
+      forEachUncoveredRun(m_covered, y, x0, x1,
+                          [&](int64_t a, int64_t b) { fillDeviceRow(row, y, a, b, fill); });
+    }
+    return;
+  }
   if (fill.kind == Fill::Kind::Solid && x0 == 0 && x1 == m_surface.width && stride == m_surface.width) {
     // One run over whole rows: the common clear of a back buffer.
     fillPixels(m_surface.pixels + y0 * stride, size_t((y1 - y0) * stride), fill.color);
@@ -91,6 +120,7 @@ void Raster::setPixel(int64_t x, int64_t y, uint32_t color) {
   x += m_originX;
   y += m_originY;
   if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) return;
+  if (!m_covered.empty() && isCovered(x, y)) return;
   m_surface.pixels[y * m_surface.stride + x] = color;
   noteChanged(x, y, x + 1, y + 1);
 }
@@ -99,6 +129,7 @@ bool Raster::getPixel(int64_t x, int64_t y, uint32_t& color) const {
   x += m_originX;
   y += m_originY;
   if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) return false;
+  if (!m_covered.empty() && isCovered(x, y)) return false;
   color = m_surface.pixels[y * m_surface.stride + x];
   return true;
 }
@@ -147,6 +178,7 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
     const int64_t major = majorStart + majorSign * k, minor = minorStart + minorSign * minorStep;
     const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
     if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) continue;
+    if (!m_covered.empty() && isCovered(x, y)) continue;
     m_surface.pixels[y * m_surface.stride + x] = color;
     dirtyLo = std::min(dirtyLo, major);
     dirtyHi = std::max(dirtyHi, major);

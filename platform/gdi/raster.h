@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "gdi/pixels.h"
 
@@ -30,13 +32,29 @@ struct Stroke {
   bool insideFrame = false;
 };
 
+// Calls run(x0, x1) for each part of row y between x0 and x1 (surface pixels, x1 excluded) that
+// none of the `covered` rectangles holds, left to right.
+template <class RunFn>
+void forEachUncoveredRun(std::span<const RECT> covered, int64_t y, int64_t x0, int64_t x1, RunFn&& run) {
+  for (size_t i = 0; i < covered.size(); ++i) {
+    const RECT& r = covered[i];
+    if (y < r.top || y >= r.bottom || x1 <= r.left || x0 >= r.right) continue;
+    std::span<const RECT> rest = covered.subspan(i + 1);
+    if (x0 < r.left) forEachUncoveredRun(rest, y, x0, int64_t(r.left), run);
+    if (r.right < x1) forEachUncoveredRun(rest, y, int64_t(r.right), x1, run);
+    return;
+  }
+  if (x0 < x1) run(x0, x1);
+}
+
 // Bits of one 8-pixel row of a hatch pattern; bit 0 is the cell's column 0.
 uint8_t hatchRowBits(int hatch, int row);
 
 class Raster {
  public:
-  // `clip` and `origin` are in surface pixels; drawing coordinates are shifted by `origin`.
-  Raster(const PixelSurface& surface, const RECT& clip, POINT origin);
+  // `clip`, `origin` and `covered` are in surface pixels; drawing coordinates are shifted by
+  // `origin`. Pixels inside `covered` rectangles are neither drawn nor read.
+  Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered = {});
 
   bool empty() const { return m_clipLeft >= m_clipRight || m_clipTop >= m_clipBottom; }
   // Surface pixels touched so far, for presenting window DCs (empty when nothing was drawn).
@@ -65,10 +83,12 @@ class Raster {
 
  private:
   void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
+  bool isCovered(int64_t x, int64_t y) const;
 
   PixelSurface m_surface;
   int64_t m_clipLeft, m_clipTop, m_clipRight, m_clipBottom;  // surface pixels
   int64_t m_originX, m_originY;
+  std::vector<RECT> m_covered;  // within the clip; usually empty
   int64_t m_dirtyLeft = INT64_MAX, m_dirtyTop = INT64_MAX, m_dirtyRight = INT64_MIN,
           m_dirtyBottom = INT64_MIN;
 };

@@ -1,6 +1,8 @@
 // Window DCs: drawing straight onto the desktop's pixels through a window's client area.
 #include <windows.h>
 
+#include <utility>
+
 #include "gdi/dc.h"
 #include "user/window_canvas.h"
 
@@ -18,6 +20,7 @@ class WindowDc : public DcObject {
     out.surface = canvas.surface;
     out.origin = canvas.origin;
     out.clip = canvas.clip;
+    out.covered = std::move(canvas.covered);
     if (m_clipped) {
       RECT extra = m_clientClip;
       OffsetRect(&extra, canvas.origin.x, canvas.origin.y);

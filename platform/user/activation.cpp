@@ -14,7 +14,21 @@ namespace {
 void bringToTop(HWND hwnd) {
   std::vector<HWND>& tops = windowManager().topLevels;
   auto it = std::find(tops.begin(), tops.end(), hwnd);
-  if (it != tops.end()) std::rotate(tops.begin(), it, it + 1);
+  if (it == tops.end()) return;
+  // The parts the windows it passes kept from it were never drawn: they repaint.
+  std::vector<HWND> passed(tops.begin(), it);
+  std::rotate(tops.begin(), it, it + 1);
+  Window* w = findWindow(hwnd);
+  if (!w || !(w->style & WS_VISIBLE)) return;
+  RECT screen = windowScreenRect(*w);
+  for (HWND above : passed) {
+    Window* a = findWindow(above);
+    RECT overlap;
+    if (!a || !(a->style & WS_VISIBLE)) continue;
+    if (RECT ar = windowScreenRect(*a); !IntersectRect(&overlap, &ar, &screen)) continue;
+    OffsetRect(&overlap, -w->clientRect.left, -w->clientRect.top);
+    InvalidateRect(hwnd, &overlap, TRUE);
+  }
 }
 
 bool isEnabledChain(HWND hwnd) {

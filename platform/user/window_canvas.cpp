@@ -6,6 +6,24 @@
 
 namespace kx {
 
+namespace {
+
+// The parts of `clip` under visible top-level windows above `root` in the z-order.
+std::vector<RECT> coveredParts(HWND root, const RECT& clip) {
+  std::vector<RECT> covered;
+  if (IsRectEmpty(&clip)) return covered;
+  for (HWND top : windowManager().topLevels) {
+    if (top == root) break;
+    Window* t = findWindow(top);
+    if (!t || !(t->style & WS_VISIBLE)) continue;
+    RECT screen = windowScreenRect(*t);
+    if (RECT part; IntersectRect(&part, &screen, &clip)) covered.push_back(part);
+  }
+  return covered;
+}
+
+}  // namespace
+
 bool getWindowCanvas(HWND hwnd, WindowCanvas& canvas) {
   Desktop& desktop = Desktop::instance();
   desktop.ensureStarted();
@@ -28,6 +46,7 @@ bool getWindowCanvas(HWND hwnd, WindowCanvas& canvas) {
   }
   if (!isShown(*w)) SetRectEmpty(&clip);
   canvas.clip = clip;
+  canvas.covered = coveredParts(rootWindow(hwnd), clip);
   return true;
 }
 

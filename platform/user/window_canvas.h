@@ -2,12 +2,14 @@
 //
 // The window manager (user/) owns the desktop surface and answers these; the GDI (gdi/) creates
 // window DCs from them. All windows draw straight into the desktop surface, clipped to their
-// client area (and their parents'), as on a Windows desktop without composition.
+// client area (and their parents'), as on a Windows desktop without composition; the visible
+// top-level windows above a window keep their pixels, so a lower window never paints over them.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace kx {
 
@@ -23,6 +25,9 @@ struct WindowCanvas {
   PixelSurface surface;  // the desktop
   POINT origin{};        // where the client area's (0, 0) lies on the surface
   RECT clip{};           // surface coordinates: the client area within its parents and the desktop
+  // Surface rectangles within `clip` that visible top-level windows above this one cover; drawing
+  // leaves them alone. Empty in the common case of nothing above.
+  std::vector<RECT> covered;
 };
 
 // False when hwnd is not a window (or the desktop has no surface yet).

@@ -139,6 +139,34 @@ TEST_F(ConfigDialog, ZeroSecondsAndTheLogoScreenAloneAreAccepted) {
   EXPECT_EQ(reloaded.DispCnt, 1);
 }
 
+TEST_F(ConfigDialog, RepaintingSettingsStayBeneathTheAdvancedDialog) {
+  steps[kSettingsCaption] = [](DialogDriver& d) {
+    d.click(IDC_ADVANCED);
+    d.press(VK_ESCAPE);
+  };
+  RECT advanced{};
+  std::vector<COLORREF> before, after;
+  auto snapshot = [&advanced](std::vector<COLORREF>& pixels) {
+    for (LONG y = advanced.top; y < advanced.bottom; ++y) {
+      for (LONG x = advanced.left; x < advanced.right; ++x) pixels.push_back(desktopPixel(x, y));
+    }
+  };
+  steps[kAdvancedCaption] = [&](DialogDriver& d) {
+    d.then([&](HWND hDlg) {
+      GetWindowRect(hDlg, &advanced);
+      snapshot(before);
+      // The settings dialog and all its controls repaint while the advanced dialog is open.
+      InvalidateRect(GetParent(hDlg), nullptr, TRUE);
+    });
+    d.then([&](HWND) { snapshot(after); });
+    d.press(VK_ESCAPE);
+  };
+  Run();
+  ASSERT_EQ(opened[kAdvancedCaption], 1);
+  ASSERT_FALSE(before.empty());
+  EXPECT_TRUE(before == after) << "the settings dialog painted over the advanced dialog";
+}
+
 TEST_F(ConfigDialog, OpensWithTheFileValuesNotThoseInMemory) {
   WriteBytes(IniFile(), "[Settings]\r\nScrnScnds=12\r\nDispMedc=0\r\nDispOrbt=0\r\nScrnAnim=0\r\n");
   kalyx().ScrnScnds = 99;
