@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "user/desktop.h"
+#include "user/input.h"
 #include "user/paint.h"
 #include "user/window.h"
 
@@ -129,6 +130,7 @@ void showWindowNow(HWND hwnd, bool activate) {
   SendMessageA(hwnd, WM_NCPAINT, 1, 0);
   if (findWindow(hwnd)) eraseIfPending(hwnd);
   SendMessageA(hwnd, WM_WINDOWPOSCHANGED, 0, 0);
+  if (findWindow(hwnd)) mouseMoveIfUnderCursor(hwnd);
 }
 
 void hideWindow(HWND hwnd, bool sendShowWindow) {

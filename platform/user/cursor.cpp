@@ -12,11 +12,23 @@ namespace {
 struct CursorState {
   int showCount = 0;  // shown while >= 0
   HCURSOR current = nullptr;
+  // Whether the program has set a cursor yet: until then the pointer shows the desktop's arrow.
+  bool set = false;
+  bool shown = true;  // what the backend was last told
 };
 
 CursorState& cursor() {
   static CursorState state;
   return state;
+}
+
+// The pointer is on the screen while the show count is not negative and a cursor is set.
+void updatePointer() {
+  CursorState& state = cursor();
+  bool shown = state.showCount >= 0 && (state.current || !state.set);
+  if (shown == state.shown) return;
+  state.shown = shown;
+  Desktop::instance().backend().showCursor(shown);
 }
 
 }  // namespace
@@ -52,17 +64,22 @@ BOOL WINAPI SetCursorPos(int X, int Y) {
 }
 
 HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
-  HCURSOR previous = cursor().current;
-  cursor().current = hCursor;
+  CursorState& state = cursor();
+  HCURSOR previous = state.current;
+  state.current = hCursor;
+  state.set = true;
+  updatePointer();
   return previous;
+}
+
+HCURSOR WINAPI GetCursor(void) {
+  return cursor().current;
 }
 
 int WINAPI ShowCursor(BOOL bShow) {
   CursorState& state = cursor();
-  bool wasShown = state.showCount >= 0;
   state.showCount += bShow ? 1 : -1;
-  bool shown = state.showCount >= 0;
-  if (shown != wasShown) Desktop::instance().backend().showCursor(shown);
+  updatePointer();
   return state.showCount;
 }
 

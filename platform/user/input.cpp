@@ -216,6 +216,19 @@ void setCursorPosition(POINT point) {
   state().cursor = point;
 }
 
+void mouseMoveIfUnderCursor(HWND shown) {
+  POINT at = cursorPosition();
+  HWND target = windowAtPoint(at);
+  if (!target || !isDescendant(shown, target)) return;
+  POINT client = at;
+  ScreenToClient(target, &client);
+  // The cursor has not moved: a move still waiting was for a window that no longer lies on top
+  // there (a parent shown just before its child, say), and this one takes its place.
+  std::deque<MSG>& input = messageQueue().input;
+  if (!input.empty() && input.back().message == WM_MOUSEMOVE) input.pop_back();
+  queueInput(target, WM_MOUSEMOVE, mouseKeyState(), MAKELPARAM(client.x, client.y));
+}
+
 HWND windowAtPoint(POINT point) {
   for (HWND top : windowManager().topLevels) {
     Window* t = findWindow(top);

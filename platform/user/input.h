@@ -17,6 +17,9 @@ void beforeInputDelivered(const MSG& msg);
 char characterForKey(UINT virtualKey);
 POINT cursorPosition();
 void setCursorPosition(POINT point);
+// A window just shown under the cursor hears of the mouse as if it had moved there: a WM_MOUSEMOVE
+// at the cursor joins the input for the window now under it, when that lies within `shown`.
+void mouseMoveIfUnderCursor(HWND shown);
 // The deepest enabled, visible window under a desktop point, or null for the bare desktop.
 HWND windowAtPoint(POINT point);
 void resetInputState();

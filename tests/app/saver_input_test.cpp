@@ -151,6 +151,29 @@ TEST_F(SaverInput, EndRequestClosesAndPurgesPendingInput) {
   EXPECT_EQ(left, std::vector<UINT>{WM_CLOSE});
 }
 
+TEST_F(SaverInput, AppearingUnderTheCursorHidesItAndCarriesOn) {
+  DestroyWindow(hwnd);
+  Pump();
+  kx::injectMouseMove(300, 200);  // the bare desktop lies there: nothing hears of it
+  Pump();
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  seen.clear();
+  ptCursor = {-1, -1};
+  hwnd = CreateWindowExA(0, "KxSaverInputTest", "", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr,
+                         nullptr, nullptr, nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  MSG move;
+  ASSERT_TRUE(PeekMessageA(&move, hwnd, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_NOREMOVE))
+      << "the window hears of the mouse";
+  EXPECT_EQ(move.lParam, MAKELPARAM(300, 200));
+  EXPECT_FALSE(Pump());
+  EXPECT_EQ(GetCursor(), nullptr) << "the first move hides the cursor";
+  EXPECT_FALSE(EndRequested());
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(ptCursor.x, 300);
+  EXPECT_EQ(ptCursor.y, 200);
+}
+
 TEST(PasswordGate, OpenWhileCheckingIsOff) {
   EXPECT_FALSE(bCheckPassword);
   EXPECT_EQ(PasswordGate(), 1);

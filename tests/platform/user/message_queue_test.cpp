@@ -17,6 +17,8 @@ class MessageQueueTest : public HeadlessDesktop {
   void SetUp() override {
     HeadlessDesktop::SetUp();
     registerClass(kLogged, LoggingWndProc);
+    // The cursor rests away from the window, so showing it brings no mouse move of its own.
+    injectMouseMove(500, 500);
     hwnd = CreateWindowExA(0, kLogged, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hwnd, nullptr);
     messageLog().clear();
