@@ -1,21 +1,15 @@
 // "BUTTON": push buttons, the default push button, auto check boxes and group boxes. Other
 // button types are drawn as an empty face.
 #include "user/control_paint.h"
-#include "user/control_state.h"
+#include "user/control_proc.h"
 
 namespace kx {
 namespace {
 
-struct ButtonState {
+struct ButtonState : ControlState {
   UINT check = BST_UNCHECKED;
   bool pressed = false;
-  HFONT font = nullptr;
 };
-
-WindowStates<ButtonState>& states() {
-  static WindowStates<ButtonState> s;
-  return s;
-}
 
 DWORD buttonType(HWND hwnd) {
   return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)) & 0x0F;
@@ -119,12 +113,7 @@ void paintGroupBox(HWND hwnd, HDC hdc, const ButtonState& state, const RECT& rec
   drawControlText(hdc, state.font, label.c_str(), caption, DT_LEFT | DT_TOP | DT_SINGLELINE, color);
 }
 
-void paint(HWND hwnd, ButtonState& state) {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd, &ps);
-  if (!hdc) return;
-  RECT rect;
-  GetClientRect(hwnd, &rect);
+void paint(HWND hwnd, HDC hdc, const ButtonState& state, const RECT& rect) {
   DWORD type = buttonType(hwnd);
   if (isPushButton(type))
     paintPushButton(hwnd, hdc, state, rect);
@@ -134,7 +123,6 @@ void paint(HWND hwnd, ButtonState& state) {
     paintGroupBox(hwnd, hdc, state, rect);
   else
     fillSolid(hdc, rect, kFaceColor);
-  EndPaint(hwnd, &ps);
 }
 
 LRESULT dialogCode(HWND hwnd) {
@@ -145,60 +133,46 @@ LRESULT dialogCode(HWND hwnd) {
   return DLGC_STATIC;
 }
 
-}  // namespace
-
-LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) states().create(hwnd);
-  ButtonState* state = states().find(hwnd);
-  if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
+LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, ButtonState& state) {
   switch (msg) {
-    case WM_NCDESTROY:
-      states().destroy(hwnd);
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE:
       return dialogCode(hwnd);
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
     case BM_GETCHECK:
-      return state->check;
+      return state.check;
     case BM_SETCHECK:
-      state->check = static_cast<UINT>(wParam) <= BST_INDETERMINATE ? static_cast<UINT>(wParam) : BST_CHECKED;
+      state.check = static_cast<UINT>(wParam) <= BST_INDETERMINATE ? static_cast<UINT>(wParam) : BST_CHECKED;
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case BM_CLICK:
-      if (IsWindowEnabled(hwnd)) click(hwnd, *state);
+      if (IsWindowEnabled(hwnd)) click(hwnd, state);
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (buttonType(hwnd) == BS_GROUPBOX) return 0;
-      state->pressed = true;
+      state.pressed = true;
       SetFocus(hwnd);
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case WM_LBUTTONUP:
-      if (!state->pressed) return 0;
-      state->pressed = false;
-      click(hwnd, *state);
+      if (!state.pressed) return 0;
+      state.pressed = false;
+      click(hwnd, state);
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_SPACE && dialogCode(hwnd) & DLGC_BUTTON) {
-        state->pressed = true;
+        state.pressed = true;
         InvalidateRect(hwnd, nullptr, TRUE);
       }
       return 0;
     case WM_KEYUP:
-      if (wParam == VK_SPACE && state->pressed) {
-        state->pressed = false;
-        click(hwnd, *state);
+      if (wParam == VK_SPACE && state.pressed) {
+        state.pressed = false;
+        click(hwnd, state);
       }
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (msg == WM_KILLFOCUS) state->pressed = false;
+      if (msg == WM_KILLFOCUS) state.pressed = false;
       // Focus moves the default frame among the push buttons, so the siblings repaint too.
       if (HWND parent = GetParent(hwnd)) InvalidateRect(parent, nullptr, FALSE);
       InvalidateRect(hwnd, nullptr, TRUE);
@@ -211,14 +185,15 @@ LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
       InvalidateRect(hwnd, nullptr, TRUE);
       return result;
     }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      paint(hwnd, *state);
-      return 0;
     default:
       return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return controlWindowProc<ButtonState, paint, handle>(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace kx

@@ -5,22 +5,16 @@
 #include <cstring>
 
 #include "user/control_paint.h"
-#include "user/control_state.h"
+#include "user/control_proc.h"
 #include "user/edit_buffer.h"
 
 namespace kx {
 namespace {
 
-struct EditState {
+struct EditState : ControlState {
   EditBuffer buffer;
-  HFONT font = nullptr;
   size_t firstColumn = 0;  // horizontal scrolling, in bytes of every line
 };
-
-WindowStates<EditState>& states() {
-  static WindowStates<EditState> s;
-  return s;
-}
 
 DWORD editStyle(HWND hwnd) {
   return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
@@ -113,12 +107,7 @@ void paintScrollBar(HDC hdc, const RECT& client, const EditState& state, size_t 
   drawBevel(hdc, box, Bevel::Raised);
 }
 
-void paint(HWND hwnd, const EditState& state) {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd, &ps);
-  if (!hdc) return;
-  RECT client;
-  GetClientRect(hwnd, &client);
+void paint(HWND hwnd, HDC hdc, const EditState& state, const RECT& client) {
   DWORD style = editStyle(hwnd);
   bool enabled = IsWindowEnabled(hwnd);
   RECT inside = client;
@@ -166,7 +155,6 @@ void paint(HWND hwnd, const EditState& state) {
   SetBkMode(hdc, oldMode);
   if (oldFont) SelectObject(hdc, oldFont);
   if (style & WS_VSCROLL) paintScrollBar(hdc, inside, state, shown);
-  EndPaint(hwnd, &ps);
 }
 
 void placeCaretAt(HWND hwnd, EditState& state, int x, int y) {
@@ -244,68 +232,55 @@ void changed(HWND hwnd, EditState& state) {
   notifyParent(hwnd, EN_CHANGE);
 }
 
-}  // namespace
-
-LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    EditState& created = states().create(hwnd);
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    created.buffer = EditBuffer((create->style & ES_MULTILINE) != 0);
-    if (create->lpszName) created.buffer.setText(create->lpszName);
-  }
-  EditState* state = states().find(hwnd);
-  if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
+LRESULT handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, EditState& state) {
   switch (msg) {
-    case WM_NCDESTROY:
-      states().destroy(hwnd);
+    case WM_NCCREATE: {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      state.buffer = EditBuffer((create->style & ES_MULTILINE) != 0);
+      if (create->lpszName) state.buffer.setText(create->lpszName);
       return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT:
-      state->buffer.setText(lParam ? reinterpret_cast<const char*>(lParam) : "");
-      state->firstColumn = 0;
+      state.buffer.setText(lParam ? reinterpret_cast<const char*>(lParam) : "");
+      state.firstColumn = 0;
       InvalidateRect(hwnd, nullptr, TRUE);
       return TRUE;
     case WM_GETTEXT:
-      return copyText(*state, wParam, lParam);
+      return copyText(state, wParam, lParam);
     case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(state->buffer.text().size());
+      return static_cast<LRESULT>(state.buffer.text().size());
     case EM_LIMITTEXT:
-      state->buffer.setLimit(static_cast<size_t>(wParam));
+      state.buffer.setLimit(static_cast<size_t>(wParam));
       return 0;
     case EM_GETSEL: {
-      auto caret = static_cast<DWORD>(state->buffer.caret());
+      auto caret = static_cast<DWORD>(state.buffer.caret());
       if (wParam) *reinterpret_cast<DWORD*>(wParam) = caret;
       if (lParam) *reinterpret_cast<DWORD*>(lParam) = caret;
       return MAKELONG(caret, caret);
     }
     case EM_SETSEL:
       // Without selections, the caret goes to the end of the range.
-      state->buffer.setCaret(static_cast<LONG>(lParam) < 0 ? state->buffer.text().size()
-                                                           : static_cast<size_t>(lParam));
-      scrollToCaret(hwnd, *state);
+      state.buffer.setCaret(static_cast<LONG>(lParam) < 0 ? state.buffer.text().size()
+                                                          : static_cast<size_t>(lParam));
+      scrollToCaret(hwnd, state);
       return 0;
     case EM_REPLACESEL:
-      if (lParam && state->buffer.insert(reinterpret_cast<const char*>(lParam))) changed(hwnd, *state);
+      if (lParam && state.buffer.insert(reinterpret_cast<const char*>(lParam))) changed(hwnd, state);
       return 0;
     case WM_CHAR:
-      if (handleChar(hwnd, *state, static_cast<char>(wParam))) changed(hwnd, *state);
+      if (handleChar(hwnd, state, static_cast<char>(wParam))) changed(hwnd, state);
       return 0;
     case WM_KEYDOWN:
-      if (handleKey(*state, wParam))
-        changed(hwnd, *state);
+      if (handleKey(state, wParam))
+        changed(hwnd, state);
       else
-        scrollToCaret(hwnd, *state);
+        scrollToCaret(hwnd, state);
       return 0;
     case WM_LBUTTONDOWN:
       SetFocus(hwnd);
-      placeCaretAt(hwnd, *state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      placeCaretAt(hwnd, state, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case WM_SETFOCUS:
@@ -313,14 +288,15 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_ENABLE:
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      paint(hwnd, *state);
-      return 0;
     default:
       return DefWindowProcA(hwnd, msg, wParam, lParam);
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return controlWindowProc<EditState, paint, handle>(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace kx
