@@ -81,6 +81,17 @@ T swapValue(T& slot, T value) {
   return old;
 }
 
+// The text and background colours keep only the red, green and blue bytes of what they are given.
+COLORREF setColor(HDC hdc, COLORREF DcState::*slot, COLORREF color) {
+  DcObject* dc = findDc(hdc);
+  return dc ? swapValue(dc->state.*slot, color & 0xFFFFFF) : CLR_INVALID;
+}
+
+COLORREF getColor(HDC hdc, COLORREF DcState::*slot) {
+  DcObject* dc = findDc(hdc);
+  return dc ? dc->state.*slot : CLR_INVALID;
+}
+
 }  // namespace
 
 }  // namespace kx
@@ -154,23 +165,19 @@ BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC) {
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-  DcObject* dc = findDc(hdc);
-  return dc ? swapValue(dc->state.textColor, color & 0xFFFFFF) : CLR_INVALID;
+  return setColor(hdc, &DcState::textColor, color);
 }
 
 COLORREF WINAPI GetTextColor(HDC hdc) {
-  DcObject* dc = findDc(hdc);
-  return dc ? dc->state.textColor : CLR_INVALID;
+  return getColor(hdc, &DcState::textColor);
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-  DcObject* dc = findDc(hdc);
-  return dc ? swapValue(dc->state.bkColor, color & 0xFFFFFF) : CLR_INVALID;
+  return setColor(hdc, &DcState::bkColor, color);
 }
 
 COLORREF WINAPI GetBkColor(HDC hdc) {
-  DcObject* dc = findDc(hdc);
-  return dc ? dc->state.bkColor : CLR_INVALID;
+  return getColor(hdc, &DcState::bkColor);
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
