@@ -9,37 +9,18 @@
 #include <numbers>
 #include <vector>
 
+#include "support/memory_frame.h"
+
 namespace {
 
 constexpr int kWidth = 3840;
 constexpr int kHeight = 2160;
 constexpr size_t kBytes = size_t(kWidth) * kHeight * 4;
 
-// A memory DC holding a 32-bit frame.
-class Frame {
+// A memory DC holding a 32-bit frame of the benchmark's size.
+class Frame : public kx::test::MemoryFrame {
  public:
-  Frame() {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = kWidth;
-    header.biHeight = kHeight;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    m_dc = CreateCompatibleDC(nullptr);
-    m_bitmap = CreateDIBitmap(nullptr, &header, 0, nullptr, nullptr, DIB_RGB_COLORS);
-    m_old = SelectObject(m_dc, m_bitmap);
-  }
-  ~Frame() {
-    SelectObject(m_dc, m_old);
-    DeleteObject(m_bitmap);
-    DeleteDC(m_dc);
-  }
-  HDC dc() const { return m_dc; }
-
- private:
-  HDC m_dc;
-  HBITMAP m_bitmap;
-  HGDIOBJ m_old;
+  Frame() : MemoryFrame(kWidth, kHeight) {}
 };
 
 void BM_Memset(benchmark::State& state) {

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "support/gdi_leak_check.h"
+#include "support/memory_frame.h"
 
 class GfxCanvasTest : public kx::test::GdiLeakCheck {
  protected:
@@ -17,17 +20,10 @@ class GfxCanvasTest : public kx::test::GdiLeakCheck {
 
   void SetUp() override {
     kx::test::GdiLeakCheck::SetUp();
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = kWidth;
-    header.biHeight = kHeight;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    hdc = CreateCompatibleDC(nullptr);
-    bitmap = CreateDIBitmap(nullptr, &header, 0, nullptr, nullptr, DIB_RGB_COLORS);
+    frame.emplace(kWidth, kHeight);
+    hdc = frame->dc();
     ASSERT_NE(hdc, nullptr);
-    ASSERT_NE(bitmap, nullptr);
-    oldBitmap = SelectObject(hdc, bitmap);
+    ASSERT_NE(frame->bitmap(), nullptr);
     Clear();
   }
 
@@ -39,9 +35,7 @@ class GfxCanvasTest : public kx::test::GdiLeakCheck {
   }
 
   void TearDown() override {
-    SelectObject(hdc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(hdc);
+    frame.reset();
     kx::test::GdiLeakCheck::TearDown();
   }
 
@@ -50,8 +44,7 @@ class GfxCanvasTest : public kx::test::GdiLeakCheck {
   HDC hdc = nullptr;
 
  private:
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ oldBitmap = nullptr;
+  std::optional<kx::test::MemoryFrame> frame;
 };
 
 struct Probe {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/memory_frame.h"
+
 namespace kx::test {
 
 constexpr COLORREF kMarker = RGB(1, 2, 3);
@@ -14,49 +16,33 @@ constexpr COLORREF kBrush = RGB(0, 0, 255);
 
 class TestCanvas {
  public:
-  TestCanvas(int width, int height) : m_width(width), m_height(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    m_dc = CreateCompatibleDC(nullptr);
-    m_bitmap = CreateDIBitmap(nullptr, &info.bmiHeader, 0, nullptr, nullptr, DIB_RGB_COLORS);
-    m_old = SelectObject(m_dc, m_bitmap);
+  TestCanvas(int width, int height) : m_width(width), m_height(height), m_frame(width, height) {
     clear(kMarker);
   }
-  ~TestCanvas() {
-    SelectObject(m_dc, m_old);
-    DeleteObject(m_bitmap);
-    DeleteDC(m_dc);
-  }
-  TestCanvas(const TestCanvas&) = delete;
-  TestCanvas& operator=(const TestCanvas&) = delete;
 
-  HDC dc() const { return m_dc; }
-  HBITMAP bitmap() const { return m_bitmap; }
+  HDC dc() const { return m_frame.dc(); }
+  HBITMAP bitmap() const { return m_frame.bitmap(); }
   int width() const { return m_width; }
   int height() const { return m_height; }
 
   void clear(COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     RECT all{0, 0, m_width, m_height};
-    FillRect(m_dc, &all, brush);
+    FillRect(m_frame.dc(), &all, brush);
     DeleteObject(brush);
   }
-  COLORREF at(int x, int y) const { return GetPixel(m_dc, x, y); }
+  COLORREF at(int x, int y) const { return GetPixel(m_frame.dc(), x, y); }
 
   // Selects a pen and brush for the shape tests (red pen, blue brush) and restores them after.
   template <class DrawFn>
   void withTools(int penStyle, int penWidth, DrawFn&& draw, HBRUSH brush = nullptr) {
     HPEN pen = CreatePen(penStyle, penWidth, kPen);
     HBRUSH ownBrush = brush ? nullptr : CreateSolidBrush(kBrush);
-    HGDIOBJ oldPen = SelectObject(m_dc, pen);
-    HGDIOBJ oldBrush = SelectObject(m_dc, brush ? brush : ownBrush);
-    draw(m_dc);
-    SelectObject(m_dc, oldPen);
-    SelectObject(m_dc, oldBrush);
+    HGDIOBJ oldPen = SelectObject(m_frame.dc(), pen);
+    HGDIOBJ oldBrush = SelectObject(m_frame.dc(), brush ? brush : ownBrush);
+    draw(m_frame.dc());
+    SelectObject(m_frame.dc(), oldPen);
+    SelectObject(m_frame.dc(), oldBrush);
     DeleteObject(pen);
     if (ownBrush) DeleteObject(ownBrush);
   }
@@ -77,9 +63,7 @@ class TestCanvas {
 
  private:
   int m_width, m_height;
-  HDC m_dc = nullptr;
-  HBITMAP m_bitmap = nullptr;
-  HGDIOBJ m_old = nullptr;
+  MemoryFrame m_frame;
 };
 
 struct Probe {
