@@ -1,11 +1,13 @@
 #include "support/virtual_x_server.h"
 
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +38,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vect
   if (posix_spawnp(&m_pid, argv[0].c_str(), &actions, nullptr, args.data(), env.data()) != 0) m_pid = -1;
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
-  m_out = fdopen(out[0], "r");
+  m_out = out[0];
 }
 
 ChildProcess::~ChildProcess() {
@@ -44,15 +46,34 @@ ChildProcess::~ChildProcess() {
     kill(m_pid, SIGTERM);
     waitpid(m_pid, nullptr, 0);
   }
-  if (m_out) fclose(m_out);
+  if (m_out >= 0) close(m_out);
 }
 
-std::string ChildProcess::readLine() {
-  char line[256];
-  if (!m_out || !fgets(line, sizeof line, m_out)) return {};
-  std::string text(line);
-  if (!text.empty() && text.back() == '\n') text.pop_back();
-  return text;
+std::string ChildProcess::readLine(int timeoutMs) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    if (size_t end = m_pending.find('\n'); end != std::string::npos) {
+      std::string line = m_pending.substr(0, end);
+      m_pending.erase(0, end + 1);
+      return line;
+    }
+    if (m_out < 0) return {};
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    pollfd ready{m_out, POLLIN, 0};
+    if (left <= 0 || poll(&ready, 1, static_cast<int>(left)) <= 0) return {};
+    char chunk[256];
+    const ssize_t got = read(m_out, chunk, sizeof chunk);
+    if (got <= 0) {
+      // The end: a last line without its line break still counts.
+      std::string rest = std::move(m_pending);
+      m_pending.clear();
+      close(m_out);
+      m_out = -1;
+      return rest;
+    }
+    m_pending.append(chunk, static_cast<size_t>(got));
+  }
 }
 
 int ChildProcess::wait() {

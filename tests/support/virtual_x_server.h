@@ -29,14 +29,16 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool started() const { return m_pid > 0; }
-  // The next line of output without its line break, or empty at the end.
-  std::string readLine();
+  // The next line of output without its line break; empty at the end, or when no line comes
+  // within `timeoutMs` (a stuck child then fails its test instead of hanging the suite).
+  std::string readLine(int timeoutMs = 30000);
   // Waits for the exit; the exit code, or -1.
   int wait();
 
  private:
   pid_t m_pid = -1;
-  FILE* m_out = nullptr;
+  int m_out = -1;
+  std::string m_pending;  // read but not yet returned
 };
 
 bool onPath(const char* program);

@@ -26,7 +26,7 @@ TEST(SdlWindowTest, KeyPressAndFocusLossReachTheWindow) {
   for (std::string line = probe.readLine(); !line.empty() && line != "ready 0"; line = probe.readLine()) {
     lines.push_back(line);
   }
-  ASSERT_EQ(server.run("xdotool search --sync --name KALYX windowfocus --sync"), 0);
+  ASSERT_EQ(server.run("timeout 20 xdotool search --sync --name KALYX windowfocus --sync"), 0);
   ASSERT_EQ(server.run("xdotool key a"), 0);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   ASSERT_EQ(server.run("xdotool windowfocus $(xwininfo -root | awk '/Window id/{print $4}')"), 0);

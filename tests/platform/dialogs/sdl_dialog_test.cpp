@@ -58,7 +58,7 @@ TEST(SdlDialogTest, ShowsItsControlsAndEscapeCancelsIt) {
   }
   EXPECT_GT(ink, 20) << "the check box's label";
 
-  ASSERT_EQ(server.run("xdotool search --sync --name KALYX windowfocus --sync"), 0);
+  ASSERT_EQ(server.run("timeout 20 xdotool search --sync --name KALYX windowfocus --sync"), 0);
   ASSERT_EQ(server.run("xdotool key Escape"), 0);
   EXPECT_EQ(probe.readLine(), "result 2");  // IDCANCEL
   EXPECT_EQ(probe.wait(), 0);
