@@ -5,8 +5,10 @@ function(kalyx_compile_rc out_var rc_file)
   get_filename_component(name ${rc_file} NAME_WE)
   set(res ${CMAKE_CURRENT_BINARY_DIR}/${name}.res)
   file(GLOB deps CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  # llvm-rc reads any argument that starts with '/' as a switch when it can ("/check/x.rc" is
+  # "/C heck/x.rc"), so the input file comes after "--".
   add_custom_command(OUTPUT ${res}
-    COMMAND ${KALYX_LLVM_RC} /nologo /I ${CMAKE_CURRENT_SOURCE_DIR} /FO ${res} ${rc_file}
+    COMMAND ${KALYX_LLVM_RC} /nologo /I ${CMAKE_CURRENT_SOURCE_DIR} /FO ${res} -- ${rc_file}
     DEPENDS ${rc_file} ${deps}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     COMMENT "Compiling ${name}.rc")
