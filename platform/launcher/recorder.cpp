@@ -84,10 +84,7 @@ class Recording {
 int g_onlyScreen = 0;
 
 void keepOnlyScreen(CKalyx* app) {
-  int CKalyx::*flags[] = {&CKalyx::DispShld, &CKalyx::DispMedc, &CKalyx::DispComm, &CKalyx::DispWarp,
-                          &CKalyx::DispOrbt};
-  for (int i = 0; i < 5; ++i) app->*flags[i] = g_onlyScreen == i + 1 ? 1 : 0;
-  app->DispTest = g_onlyScreen == kDisplays ? 1 : 0;
+  for (const ScreenEntry& screen : aScreens) app->*screen.enable = g_onlyScreen == screen.number ? 1 : 0;
   app->CountDisplays();
 }
 
@@ -95,7 +92,7 @@ void keepOnlyScreen(CKalyx* app) {
 
 int runRecording(const LaunchOptions& options) {
   if (options.screen != 0) {
-    if (aDisplayCreators[options.screen - 1] == nullptr) {
+    if (aScreens[options.screen - 1].create == nullptr) {
       std::fprintf(stderr, "kalyx: --screen %d: that screen is not in this build yet\n", options.screen);
       return 2;
     }

@@ -1,24 +1,12 @@
 // The choice of the next screen: a random one among the enabled screens other than the current.
 #include <cstdlib>
 #include <ctime>
-#include <new>
 
 #include "app/host.h"
 #include "app/kalyx.h"
-#include "display/disp_test.h"
+#include "display/display.h"
 
 namespace {
-
-template <class Screen>
-CDisplay* Create(CKalyx* app) {
-  return new (std::nothrow) Screen(app);
-}
-
-// The enable flag of each screen number, in the order the passes visit them.
-constexpr int CKalyx::*kEnableFlags[kDisplays] = {
-    &CKalyx::DispShld, &CKalyx::DispMedc, &CKalyx::DispComm,
-    &CKalyx::DispWarp, &CKalyx::DispOrbt, &CKalyx::DispTest,
-};
 
 // A screen that cannot be created (memory) passes the turn to the next candidate. Enough passes
 // for the count to reach any x of 0 to 10 with a single candidate, then two more tries each; past
@@ -26,10 +14,6 @@ constexpr int CKalyx::*kEnableFlags[kDisplays] = {
 constexpr int kMaxPasses = 13;
 
 }  // namespace
-
-DisplayCreator aDisplayCreators[kDisplays] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, &Create<CDispTest>,
-};
 
 int DeleteDisplay() {
   delete lpDisplay;
@@ -54,12 +38,13 @@ int SelectNextDisplay() {
 // again rather than leaving the saver without a screen.
 static int CollectCandidates(int current, int (&candidates)[kDisplays]) {
   const auto usable = [](int number) {
-    return aDisplayCreators[number - 1] != nullptr && lpKalyx->*kEnableFlags[number - 1] != 0;
+    const ScreenEntry& screen = aScreens[number - 1];
+    return screen.create != nullptr && lpKalyx->*screen.enable != 0;
   };
   bool anyBuilt = false;
   for (int number = 1; number < kDisplays; ++number) anyBuilt = anyBuilt || usable(number);
   const auto available = [&](int number) {
-    if (number == kDisplays && !anyBuilt) return aDisplayCreators[number - 1] != nullptr;
+    if (number == kDisplays && !anyBuilt) return aScreens[number - 1].create != nullptr;
     return usable(number);
   };
   int count = 0;
@@ -78,7 +63,7 @@ int SelectDisplayAt(float x) {
   int i = 0;
   for (int pass = 0; pass < kMaxPasses && lpDisplay == nullptr; ++pass) {
     for (int k = 0; k < count && lpDisplay == nullptr; ++k) {
-      if (static_cast<float>(i) >= x) lpDisplay = aDisplayCreators[candidates[k] - 1](lpKalyx);
+      if (static_cast<float>(i) >= x) lpDisplay = aScreens[candidates[k] - 1].create(lpKalyx);
       ++i;
     }
   }

@@ -5,23 +5,12 @@
 #include "app/about_dlg.h"
 #include "app/advanced_dlg.h"
 #include "app/dlg_kalyx.h"
+#include "app/screen_table.h"
 #include "resource.h"
 
 namespace {
 
 const char kErrorCaption[] = "KALYX Settings - Error";
-
-struct ScreenBox {
-  int id;
-  int CKalyx::*flag;
-};
-
-// In the order the settings name the screens, not the order of the dialog.
-const ScreenBox kScreenBoxes[] = {
-    {IDC_DISP_SHLD, &CKalyx::DispShld}, {IDC_DISP_MEDC, &CKalyx::DispMedc},
-    {IDC_DISP_COMM, &CKalyx::DispComm}, {IDC_DISP_WARP, &CKalyx::DispWarp},
-    {IDC_DISP_ORBT, &CKalyx::DispOrbt},
-};
 
 UINT CheckOf(int flag) {
   return flag != 0 ? BST_CHECKED : BST_UNCHECKED;
@@ -49,7 +38,9 @@ int FillConfig(HWND hwnd) {
   CKalyx* kalyx = KalyxOf(hwnd);
   if (kalyx == nullptr) return -1;
   SetDlgItemInt(hwnd, IDC_SCRN_SCNDS, static_cast<UINT>(kalyx->ScrnScnds), TRUE);
-  for (const ScreenBox& box : kScreenBoxes) CheckDlgButton(hwnd, box.id, CheckOf(kalyx->*box.flag));
+  for (const ScreenEntry& screen : aScreens) {
+    if (screen.control != 0) CheckDlgButton(hwnd, screen.control, CheckOf(kalyx->*screen.enable));
+  }
   CheckDlgButton(hwnd, IDC_SCRN_ANIM, CheckOf(kalyx->ScrnAnim));
   // The template has no such box; the call finds no control and changes nothing.
   CheckDlgButton(hwnd, IDC_SCRN_TRAN, CheckOf(kalyx->ScrnTran));
@@ -68,9 +59,10 @@ int ApplyConfig(HWND hwnd) {
     failed = true;
   } else {
     int chosen = 0;
-    for (const ScreenBox& box : kScreenBoxes) {
-      kalyx->*box.flag = IsOn(hwnd, box.id);
-      chosen += kalyx->*box.flag;
+    for (const ScreenEntry& screen : aScreens) {
+      if (screen.control == 0) continue;
+      kalyx->*screen.enable = IsOn(hwnd, screen.control);
+      chosen += kalyx->*screen.enable;
     }
     if (chosen == 0) {
       MessageBoxA(hwnd, "You must select at least\none of the displays", kErrorCaption, MB_ICONEXCLAMATION);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "app/globals.h"
+#include "app/screen_table.h"
 
 class CDisplay;
 
@@ -22,12 +23,6 @@ inline constexpr UINT_PTR kFrameTimer = 1;
 inline constexpr WPARAM kCmdExit = 101;
 inline constexpr WPARAM kCmdNextDisplay = 201;
 
-// Screen numbers run from 1 to kDisplays; 6 is the test screen.
-inline constexpr int kDisplays = 6;
-using DisplayCreator = CDisplay* (*)(CKalyx* app);
-// The constructor of each screen number (index number - 1); null for a screen this build lacks,
-// which is then never a candidate. Tests put creators of their own here.
-extern DisplayCreator aDisplayCreators[kDisplays];
 // A start-up hook run on the settings right after they are read, before anything uses them; null
 // normally. A launcher uses it to show one screen only, without touching the settings file.
 extern void (*lpfnSettingsHook)(CKalyx* app);

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <new>
 
+#include "app/screen_table.h"
 #include "framework/owned_str.h"
 
 namespace {
@@ -21,14 +22,28 @@ struct IntKey {
   int fallback;  // when the key is absent
 };
 
-// The file's order, which SaveSettings keeps.
-const IntKey kIntKeys[] = {
-    {"ClrCd", &CKalyx::ClrCd, 1},           {"ScrnScnds", &CKalyx::ScrnScnds, 30},
-    {"ClkScndCnt", &CKalyx::ClkScndCnt, 2}, {"DispShld", &CKalyx::DispShld, 1},
-    {"DispMedc", &CKalyx::DispMedc, 1},     {"DispComm", &CKalyx::DispComm, 1},
-    {"DispWarp", &CKalyx::DispWarp, 1},     {"DispOrbt", &CKalyx::DispOrbt, 1},
-    {"ScrnAnim", &CKalyx::ScrnAnim, 1},     {"ScrnTran", &CKalyx::ScrnTran, 1},
+// The file's order, which SaveSettings keeps: these keys, the screens' enable keys, then the tail.
+const IntKey kLeadKeys[] = {
+    {"ClrCd", &CKalyx::ClrCd, 1},
+    {"ScrnScnds", &CKalyx::ScrnScnds, 30},
+    {"ClkScndCnt", &CKalyx::ClkScndCnt, 2},
 };
+const IntKey kTailKeys[] = {
+    {"ScrnAnim", &CKalyx::ScrnAnim, 1},
+    {"ScrnTran", &CKalyx::ScrnTran, 1},
+};
+// A stored screen is enabled when its key is absent.
+constexpr int kScreenFallback = 1;
+
+// Visits every stored integer setting in the file's order.
+template <class Visit>
+void ForEachIntKey(Visit visit) {
+  for (const IntKey& k : kLeadKeys) visit(k.key, k.field, k.fallback);
+  for (const ScreenEntry& screen : aScreens) {
+    if (screen.key != nullptr) visit(screen.key, screen.enable, kScreenFallback);
+  }
+  for (const IntKey& k : kTailKeys) visit(k.key, k.field, k.fallback);
+}
 
 struct SlotColors {
   BYTE high[3];
@@ -102,9 +117,9 @@ CKalyx::~CKalyx() {
 }
 
 void CKalyx::LoadSettings() {
-  for (const IntKey& k : kIntKeys) {
-    this->*k.field = static_cast<int>(GetPrivateProfileIntA(kSection, k.key, k.fallback, kIniFile));
-  }
+  ForEachIntKey([this](const char* key, int CKalyx::*field, int fallback) {
+    this->*field = static_cast<int>(GetPrivateProfileIntA(kSection, key, fallback, kIniFile));
+  });
   if (ScrnScnds <= 0) ScrnScnds = 30;
   if (ClkScndCnt <= 0) ClkScndCnt = 2;
   TimerPeriod = 1000 / ClkScndCnt + 1;
@@ -119,11 +134,11 @@ void CKalyx::LoadSettings() {
 }
 
 void CKalyx::SaveSettings() {
-  for (const IntKey& k : kIntKeys) {
-    char* number = IntToText(this->*k.field);
-    WritePrivateProfileStringA(kSection, k.key, number != nullptr ? number : "0", kIniFile);
+  ForEachIntKey([this](const char* key, int CKalyx::*field, int) {
+    char* number = IntToText(this->*field);
+    WritePrivateProfileStringA(kSection, key, number != nullptr ? number : "0", kIniFile);
     delete[] number;
-  }
+  });
   char* stored = nullptr;
   // A lone CR or LF is kept as it is; only CR LF pairs become "||".
   if (StrDup(&stored, CommText) != nullptr) ReplacePairs(stored, "\r\n", "||");
@@ -134,8 +149,8 @@ void CKalyx::SaveSettings() {
 
 void CKalyx::CountDisplays() {
   DispCnt = 0;
-  for (int flag : {DispShld, DispMedc, DispComm, DispWarp, DispOrbt}) {
-    if (flag != 0) ++DispCnt;
+  for (const ScreenEntry& screen : aScreens) {
+    if (screen.key != nullptr && this->*screen.enable != 0) ++DispCnt;
   }
   if (DispCnt != 0) DispTest = 0;
 }

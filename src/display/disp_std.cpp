@@ -118,6 +118,28 @@ int CDispStd::DrawTitle(HDC hdc) {
   return 0;
 }
 
+void CDispStd::ColorFrame(const int (&slots)[kFrameShapes]) {
+  const auto shapes = Shapes();
+  for (int i = 0; i < kFrameShapes; ++i) shapes[i]->SetColor(app->Clr(slots[i]), nullptr);
+}
+
+int CDispStd::AddCycle(CGfxShape* shape, std::initializer_list<CCycleStep> steps) {
+  if (!animList) return -991;
+  auto* cycle = new (std::nothrow) CAnimShp(app, shape);
+  if (!cycle) return -991;
+  for (const CCycleStep& step : steps) {
+    if (cycle->AddStep(step.ticks, app->Clr(step.slot)) != 0) {
+      delete cycle;
+      return -991;
+    }
+  }
+  if (animList->Append(cycle) != 1) {
+    delete cycle;
+    return -991;
+  }
+  return 0;
+}
+
 int CDispStd::SetUpUpperPanel(CSubNbrs* upper, const char* upperError) {
   int e = upper ? 0 : -1;
   if (e == 0) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 
 #include "display/anim_shp.h"
 #include "display/display.h"
@@ -17,6 +18,12 @@
 
 class CSubDisp;
 class CSubNbrs;
+
+// One record of a colour cycle: the shape keeps a colour for ticks + 1 whole seconds.
+struct CCycleStep {
+  int ticks;
+  int slot;  // colour slot of the application's table
+};
 
 class CDispStd : public CDisplay {
  public:
@@ -54,6 +61,11 @@ class CDispStd : public CDisplay {
   CGfxOval ovalTopLeft, ovalBottomLeft, ovalTopRight, ovalBottomRight;
 
  protected:
+  // Colours the frame shapes, in the order of Shapes(), from a table of colour slots.
+  void ColorFrame(const int (&slots)[kFrameShapes]);
+  // Appends a colour cycle for the shape with its records in order. 0, or -991 out of memory.
+  int AddCycle(CGfxShape* shape, std::initializer_list<CCycleStep> steps);
+
   // The panel set-up every framed screen runs after colouring its frame. The numbers panel
   // writes upperError to the trace when it fails; the result is 0 or -1.
   int SetUpUpperPanel(CSubNbrs* upper, const char* upperError);

@@ -44,8 +44,7 @@ int CDispTest::Animate(int /*step*/) {
 // logging a failure that is none.
 int CDispTest::SetUp() {
   int result = CDispStd::SetUp();
-  const auto shapes = Shapes();
-  for (int i = 0; i < kFrameShapes; ++i) shapes[i]->SetColor(app->Clr(kShapeSlots[i]), nullptr);
+  ColorFrame(kShapeSlots);
   if (SetUpUpperPanel(subUpper, "\nError setting up upper sub display") != 0) result = -1;
   return result;
 }

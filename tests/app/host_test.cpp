@@ -50,8 +50,8 @@ class HostTest : public kx::test::HeadlessDesktop {
  protected:
   void SetUp() override {
     HeadlessDesktop::SetUp();
-    std::copy(std::begin(aDisplayCreators), std::end(aDisplayCreators), m_savedCreators);
-    std::copy(std::begin(kFakes), std::end(kFakes), aDisplayCreators);
+    std::copy(std::begin(aScreens), std::end(aScreens), m_savedScreens);
+    for (int i = 0; i < kDisplays; ++i) aScreens[i].create = kFakes[i];
     g_steps.clear();
     std::fill(std::begin(g_creationFails), std::end(g_creationFails), false);
     g_setUpThrows = false;
@@ -65,16 +65,14 @@ class HostTest : public kx::test::HeadlessDesktop {
     lpKalyx = nullptr;
     nTicks = 0;
     nSeconds = 0;
-    std::copy(std::begin(m_savedCreators), std::end(m_savedCreators), aDisplayCreators);
+    std::copy(std::begin(m_savedScreens), std::end(m_savedScreens), aScreens);
     HeadlessDesktop::TearDown();
   }
 
   // Enables exactly the listed screens, as the settings would.
   void enable(std::initializer_list<int> numbers) {
-    int CKalyx::*flags[] = {&CKalyx::DispShld, &CKalyx::DispMedc, &CKalyx::DispComm, &CKalyx::DispWarp,
-                            &CKalyx::DispOrbt};
-    for (int i = 0; i < 5; ++i)
-      lpKalyx->*flags[i] = std::count(numbers.begin(), numbers.end(), i + 1) ? 1 : 0;
+    for (const ScreenEntry& screen : aScreens)
+      lpKalyx->*screen.enable = std::count(numbers.begin(), numbers.end(), screen.number) ? 1 : 0;
     lpKalyx->DispTest = 1;
     lpKalyx->CountDisplays();
   }
@@ -104,7 +102,7 @@ class HostTest : public kx::test::HeadlessDesktop {
   HWND m_window = nullptr;
 
  private:
-  DisplayCreator m_savedCreators[kDisplays] = {};
+  ScreenEntry m_savedScreens[kDisplays] = {};
 };
 
 TEST(IsSaverModeTest, FirstSwitchWithSomethingBehindItDecides) {
@@ -180,13 +178,13 @@ TEST_F(HostTest, TestScreenWhenNoneOfTheFiveIsEnabled) {
 TEST_F(HostTest, TestScreenStandsInWhileNoEnabledScreenIsBuilt) {
   // Screens 1 to 5 enabled but none of them in this build: the test screen shows, and a request
   // for the next screen builds it again instead of leaving the saver without a screen.
-  std::fill(std::begin(aDisplayCreators), std::end(aDisplayCreators) - 1, nullptr);
+  for (int i = 0; i < kDisplays - 1; ++i) aScreens[i].create = nullptr;
   enable({1, 2, 3, 4, 5});
   for (int n = 0; n < 3; ++n) {
     SelectNextDisplay();
     ASSERT_EQ(shownId(), 6) << "choice " << n;
   }
-  aDisplayCreators[3] = &CreateFake<4>;
+  aScreens[3].create = &CreateFake<4>;
   SelectNextDisplay();
   EXPECT_EQ(shownId(), 4) << "a built screen takes over from the stand-in";
 }

@@ -1,0 +1,25 @@
+#include "app/screen_table.h"
+
+#include <new>
+
+#include "app/kalyx.h"
+#include "display/disp_test.h"
+#include "resource.h"
+
+namespace {
+
+template <class Screen>
+CDisplay* Create(CKalyx* app) {
+  return new (std::nothrow) Screen(app);
+}
+
+}  // namespace
+
+ScreenEntry aScreens[kDisplays] = {
+    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
+    {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
+    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
+    {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
+    {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
+    {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
+};
