@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/host.h"
+#include "kalyx_version.h"
 #include "kx/module.h"
 #include "kx/platform.h"
 #include "launcher/options.h"
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
       std::fputs(kx::usageText().c_str(), stdout);
       return 0;
     case kx::LaunchOptions::Mode::Version:
-      std::puts("kalyx 1.2.0.4");
+      std::puts("kalyx " KALYX_VERSION_TEXT);
       return 0;
     default:
       break;
