@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/host.h"
 #include "app/kalyx.h"
@@ -80,6 +81,8 @@ class Recording {
   std::string m_error;
 };
 
+constexpr unsigned kRecordingSeed = 1;
+
 // Only screen N, as if the settings enabled no other; the file stays as it is.
 int g_onlyScreen = 0;
 
@@ -115,6 +118,10 @@ int runRecording(const LaunchOptions& options) {
   }
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
+  // A recording on the virtual clock is the same picture every time: the random numbers start
+  // from a fixed seed instead of the time of day.
+  bSeeded = true;
+  std::srand(kRecordingSeed);
   setIdleHandler([&recording] { return recording.onIdle(); });
 
   char cmdLine[] = "/s";
