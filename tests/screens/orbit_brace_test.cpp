@@ -56,6 +56,22 @@ TEST_F(OrbitBrace, AWideBracketHasRoundedCornersAndAStrokeOfFortyPercent) {
                 {10, 12, false}});  // the rounded-off outer corner
 }
 
+// From 5 pixels wide the stroke is 2 and the corners are as high as the bracket is wide.
+TEST_F(OrbitBrace, CornersAppearAtFivePixelsWide) {
+  struct Case {
+    int width, pen, corner;
+  };
+  const Case cases[] = {{1, 2, 0}, {4, 2, 0}, {5, 2, 5}, {7, 2, 7}, {8, 3, 8}, {20, 8, 20}};
+  for (const Case& c : cases) {
+    CBrace brace(app.get(), CBrace::kOpening);
+    brace.SetRect(RECT{10, 10, 10 + c.width, 100});
+    EXPECT_EQ(brace.cornerHeight, c.corner) << c.width;
+    EXPECT_EQ(brace.bar.rect.right - brace.bar.rect.left, c.pen) << c.width;
+    EXPECT_EQ(brace.bar.rect.top, 10 + c.corner) << c.width;
+    EXPECT_EQ(brace.topCorner.penWidth, c.pen) << c.width;
+  }
+}
+
 TEST_F(OrbitBrace, ABracketLowerThanTwiceItsWidthHasNoBar) {
   HDC dc = Canvas(40, 50);
   CBrace brace(app.get(), CBrace::kClosing);

@@ -169,6 +169,24 @@ TEST_F(OrbitSphere, NearThePolesUpperRingsAreWholeAndLowerOnesHidden) {
   EXPECT_EQ(Count(kMarker), 1100 * 30 - Count(RGB(0, 0, 0)));
 }
 
+// At a pole the ring has no width: its end points are never divided out of it.
+TEST_F(OrbitSphere, RingsAtThePolesHaveNoWidth) {
+  CSphere sphere(app.get(), 0, 0);
+  sphere.SetRect(RECT{0, 0, 204, 204});
+  CGridSphrH north(app.get(), &sphere), south(app.get(), &sphere);
+  EXPECT_EQ(north.SetOffset(-100), 0);
+  EXPECT_EQ(south.SetOffset(100), 0);
+  EXPECT_EQ(north.halfWidth, 0);
+  EXPECT_EQ(north.visible, 1);
+  EXPECT_EQ(south.visible, 0);
+  EXPECT_EQ(north.arcStart.x, 102);
+  EXPECT_EQ(north.arcEnd.x, 102);
+  EXPECT_EQ(north.arcStart.y, 2);  // cy + dy, with nothing lifted
+  // k = trunc(-100 cos 5) = -99: a flat box at 3, widened by 2 each way.
+  EXPECT_EQ(north.rect.top, 1);
+  EXPECT_EQ(north.rect.bottom, 5);
+}
+
 TEST_F(OrbitSphere, AnOffsetOutsideTheSphereFails) {
   CSphere sphere(app.get(), 0, 0);
   sphere.SetRect(RECT{0, 0, 204, 204});
