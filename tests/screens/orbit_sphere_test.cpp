@@ -38,6 +38,31 @@ TEST_F(OrbitSphere, SeventyTwoMeridiansFiveDegreesApart) {
   for (int i = 0; i < 72; ++i) EXPECT_EQ(sphere.meridians[i]->angle, 5 * i);
 }
 
+// With the outline moved out of the way, only meridians with a positive sine leave ink: at 0
+// degrees nothing, at 90 the right half of its 4-pixel box, at 270 nothing.
+TEST_F(OrbitSphere, AMeridianAtZeroIsNotDrawn) {
+  struct Case {
+    int meridians;  // angles 0, 360 / n, ...
+    int cyan;       // pixels drawn
+  };
+  for (const Case& c : {Case{1, 0}, Case{4, -1}}) {
+    CSphere sphere(app.get(), c.meridians, 0);
+    sphere.SetRect(RECT{0, 0, 204, 204});
+    if (c.meridians == 4) sphere.meridians[2]->SetAngle(270);  // only 0, 90 and 270 (twice)
+    sphere.outline = RECT{-10, -10, -10, -10};
+    HDC dc = Canvas(210, 210);
+    sphere.Draw(nullptr, dc);
+    if (c.cyan == 0) {
+      EXPECT_EQ(Count(kMarker), 210 * 210);
+    } else {
+      EXPECT_EQ(Px(103, 102), Cyan());
+      EXPECT_EQ(Px(100, 102), kMarker);
+      EXPECT_EQ(Count(kMarker) + Count(Cyan()), 210 * 210);
+      EXPECT_LT(Count(Cyan()), 2 * 210);
+    }
+  }
+}
+
 // A count that does not divide 360 leaves a gap before 360.
 TEST_F(OrbitSphere, AnUnevenMeridianCountLeavesAGap) {
   CSphere sphere(app.get(), 7, 0);
@@ -167,6 +192,34 @@ TEST_F(OrbitSphere, NearThePolesUpperRingsAreWholeAndLowerOnesHidden) {
   EXPECT_EQ(Px(1002, 14), RGB(0, 0, 0));
   lower.DrawArc(dc);
   EXPECT_EQ(Count(kMarker), 1100 * 30 - Count(RGB(0, 0, 0)));
+}
+
+// Near the top the ends of a ring's near side are lifted well above its centre, so the arc runs
+// round both sides and leaves only the far top out; below the centre they are lowered instead.
+// r = 1000, dy = -990: w = 141, d = 86.6, box (861, 4, 1143, 28), lift 7.4.
+TEST_F(OrbitSphere, UpperRingsShowMoreThanHalfAndLowerOnesLess) {
+  CSphere sphere(app.get(), 0, 0);
+  sphere.SetRect(RECT{0, 0, 2004, 2004});
+  CGridSphrH upper(app.get(), &sphere), lower(app.get(), &sphere);
+  upper.SetOffset(-990);
+  lower.SetOffset(990);
+  EXPECT_EQ(upper.rect.left, 861);
+  EXPECT_EQ(upper.rect.top, 4);
+  EXPECT_EQ(upper.rect.bottom, 28);
+  EXPECT_EQ(upper.arcStart.x, 947);
+  EXPECT_EQ(upper.arcEnd.x, 1056);
+  EXPECT_EQ(upper.arcStart.y, 4);
+  EXPECT_EQ(upper.arcEnd.y, 4);
+  EXPECT_EQ(lower.arcStart.y, 1999);
+  EXPECT_EQ(lower.visible, 1);
+
+  HDC dc = Canvas(1150, 40);
+  upper.DrawArc(dc);  // in the context's black pen
+  const COLORREF black = RGB(0, 0, 0);
+  EXPECT_EQ(Px(861, 16), black);  // both sides
+  EXPECT_EQ(Px(1142, 16), black);
+  EXPECT_EQ(Px(1002, 27), black);   // the bottom
+  EXPECT_EQ(Px(1002, 4), kMarker);  // not the far top
 }
 
 // At a pole the ring has no width: its end points are never divided out of it.
