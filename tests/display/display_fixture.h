@@ -1,7 +1,7 @@
-// A headless 1024 x 768 desktop with a full-size main window and the application object attached,
-// as the host sets them up before it builds a screen. Settings come from a fresh private home, so
-// every default applies. After each test the panels' class is unregistered and no GDI object may
-// be left alive.
+// A headless desktop (1024 x 768 unless a test sets another size) with a full-size main window and the
+// application object attached, as the host sets them up before it builds a screen. Settings come from a fresh
+// private home, so every default applies. After each test the panels' class is unregistered and no GDI object
+// may be left alive.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +26,8 @@ class DisplayTest : public testing::Test {
 
   void SetUp() override {
     kx::PlatformOptions options;
-    options.width = kWidth;
-    options.height = kHeight;
+    options.width = desktopWidth;
+    options.height = desktopHeight;
     ASSERT_EQ(kx::startPlatform(options), "");
     gdiBefore = kx::test::countGdiObjects();
     CKalyx::bTraceFresh = true;
@@ -37,8 +37,8 @@ class DisplayTest : public testing::Test {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = "KalyxTestMain";
     RegisterClassA(&wc);
-    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                               nullptr, nullptr, nullptr, nullptr);
+    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, desktopWidth,
+                               desktopHeight, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hwndMain, nullptr);
     if (clrCd != 0) {
       WritePrivateProfileStringA("Settings", "ClrCd", std::to_string(clrCd).c_str(), "Kalyx.ini");
@@ -85,6 +85,8 @@ class DisplayTest : public testing::Test {
   static inline CKalyx* kalyx = nullptr;  // the application the timer hands the owner window to
 
   int clrCd = 0;  // the colour scheme written to the settings before the application starts; 0 none
+  int desktopWidth = kWidth;  // the desktop and main window size, set before SetUp
+  int desktopHeight = kHeight;
   kx::test::TempHome home;
   kx::test::GdiCounts gdiBefore;
   HWND hwndMain = nullptr;
