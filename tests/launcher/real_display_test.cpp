@@ -57,7 +57,7 @@ class RealDisplayTest : public ::testing::Test {
 TEST_F(RealDisplayTest, SaverFillsTheScreenAndAMouseMovementEndsIt) {
   auto saver = startKalyx({"/s"});
   ASSERT_TRUE(saver->started());
-  ASSERT_NE(xdotool("search --sync --name KALYX"), "") << saver->errors();
+  ASSERT_NE(xdotool("search --sync --onlyvisible --name KALYX"), "") << saver->errors();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   // Appearing under the pointer is no movement: the saver stays until the pointer moves.
   ASSERT_TRUE(saver->running()) << saver->errors();
@@ -72,7 +72,7 @@ TEST_F(RealDisplayTest, SaverFillsTheScreenAndAMouseMovementEndsIt) {
 TEST_F(RealDisplayTest, SettingsDialogClosesOnEscape) {
   auto settings = startKalyx({});
   ASSERT_TRUE(settings->started());
-  ASSERT_NE(xdotool("search --sync --name KALYX"), "") << settings->errors();
+  ASSERT_NE(xdotool("search --sync --onlyvisible --name KALYX"), "") << settings->errors();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   xdotool("search --name KALYX windowfocus --sync");
   xdotool("key Escape");
