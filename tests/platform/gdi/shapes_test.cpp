@@ -318,8 +318,11 @@ TEST_F(ShapesTest, WideLinesHaveRoundCaps) {
 // Hostile arguments draw nothing or something bounded, and never read or write out of bounds.
 TEST_F(ShapesTest, HostileGeometryIsSafe) {
   TestCanvas canvas(32, 32);
-  for (int width : {0, 1, 10000}) {
-    canvas.withTools(PS_SOLID, width, [](HDC dc) {
+  struct Pen {
+    int style, width;
+  };
+  for (Pen pen : {Pen{PS_SOLID, 0}, Pen{PS_SOLID, 1}, Pen{PS_SOLID, 10000}, Pen{PS_NULL, 1}}) {
+    canvas.withTools(pen.style, pen.width, [](HDC dc) {
       Rectangle(dc, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
       Ellipse(dc, INT_MIN, 0, INT_MAX, 20);
       Pie(dc, -INT_MAX, -INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, INT_MIN, 0);
