@@ -63,10 +63,9 @@ TEST_F(RealDisplayTest, SaverFillsTheScreenAndAMouseMovementEndsIt) {
   ASSERT_TRUE(saver->running()) << saver->errors();
   EXPECT_NE(xdotool("search --name KALYX getwindowgeometry").find("800x600"), std::string::npos)
       << xdotool("search --name KALYX getwindowgeometry");
-  const auto moved = std::chrono::steady_clock::now();
+  // The bounded wait is the only limit: a busy machine may take more than a second to end.
   xdotool("mousemove_relative 20 10");
   EXPECT_EQ(saver->wait(5000), 0) << saver->errors();
-  EXPECT_LT(std::chrono::steady_clock::now() - moved, std::chrono::seconds(1));
 }
 
 TEST_F(RealDisplayTest, SettingsDialogClosesOnEscape) {
