@@ -167,6 +167,35 @@ void wideRoundBoxPath(WidePath& path, Box box, int64_t cw, int64_t ch, const Swe
   if (sweep.close != Sweep::Close::Open) path.close();
 }
 
+// Without a pen GDI fills the polygon through the outline's pixels, right and bottom edges out, so
+// the fill loses the right column and the bottom row of the outlined shape: a pixel is filled when
+// it and its right, lower and lower-right neighbours all belong to what a one-pixel pen would paint.
+void fillPenless(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHeight, const Fill& fill,
+                 const Sweep& sweep) {
+  const int64_t left = std::max(box.left, raster.clipLeft()), top = std::max(box.top, raster.clipTop());
+  const int64_t right = std::min(box.right, raster.clipRight() + 1),
+                bottom = std::min(box.bottom, raster.clipBottom() + 1);
+  if (left >= right || top >= bottom) return;
+  const int w = int(right - left), h = int(bottom - top);
+  std::vector<uint32_t> mask(size_t(w) * size_t(h), 0);
+  Raster outlined(PixelSurface{mask.data(), w, h, w}, RECT{0, 0, w, h}, POINT{LONG(-left), LONG(-top)});
+  drawRoundBox(outlined, box, cornerWidth, cornerHeight, Stroke{.kind = Stroke::Kind::Thin, .color = 1},
+               Fill{.kind = Fill::Kind::Solid, .color = 1}, sweep);
+  auto square = [&](int x, int y) {
+    const uint32_t* row = mask.data() + size_t(y) * size_t(w) + size_t(x);
+    return row[0] && row[1] && row[w] && row[w + 1];
+  };
+  for (int y = 0; y + 1 < h; ++y) {
+    int x = 0;
+    while (x + 1 < w) {
+      while (x + 1 < w && !square(x, y)) ++x;
+      const int start = x;
+      while (x + 1 < w && square(x, y)) ++x;
+      if (x > start) raster.fillSpan(top + y, left + start, left + x, fill);
+    }
+  }
+}
+
 }  // namespace
 
 void drawRectangle(Raster& raster, Box box, const Stroke& stroke, const Fill& fill) {
@@ -207,6 +236,11 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
   // Boxes or corners of two pixels or less have nothing to round.
   if (whole && (box.width() <= 2 || box.height() <= 2 || cornerWidth <= 2 || cornerHeight <= 2)) {
     drawRectangle(raster, box, stroke, fill);
+    return;
+  }
+  if (stroke.kind == Stroke::Kind::None) {
+    if (sweep.close != Sweep::Close::Open && fill.kind != Fill::Kind::None)
+      fillPenless(raster, box, cornerWidth, cornerHeight, fill, sweep);
     return;
   }
   const Box pathBox = strokePathBox(box, stroke);

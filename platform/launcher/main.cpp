@@ -16,15 +16,6 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
-// A second copy must not flash a window before WinMain turns it away, so the name is tried before
-// the display opens. WinMain takes it for real once this handle is closed again.
-bool anotherCopyRuns() {
-  HANDLE probe = CreateMutexA(nullptr, FALSE, kMutexName);
-  const bool exists = probe == nullptr || GetLastError() == ERROR_ALREADY_EXISTS;
-  if (probe != nullptr) CloseHandle(probe);
-  return exists;
-}
-
 int runOnDisplay(const kx::LaunchOptions& options) {
   std::string cmdLine = options.winCmdLine;
   const bool window = options.mode == kx::LaunchOptions::Mode::Window;
@@ -66,7 +57,7 @@ int main(int argc, char** argv) {
     default:
       break;
   }
-  if (anotherCopyRuns()) return 1;
+  // WinMain turns a second copy away (exit code 1) before it shows anything.
   if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
   return runOnDisplay(options);
 }

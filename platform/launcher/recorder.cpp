@@ -66,6 +66,12 @@ class Recording {
     return true;
   }
 
+  // Removes the file open() made, for a run that recorded nothing (another copy was running).
+  void discard() {
+    if (m_gif) m_gifWriter.close();
+    std::remove(m_options.recordPath.c_str());
+  }
+
   const std::string& error() const { return m_error; }
   bool done() const { return m_done; }
 
@@ -128,7 +134,10 @@ int runRecording(const LaunchOptions& options) {
   int code = WinMain(programInstance(), nullptr, cmdLine, SW_SHOW);
   setIdleHandler(nullptr);
   stopPlatform();
-  if (code != 0) return code;
+  if (code != 0) {
+    recording.discard();
+    return code;
+  }
   if (!recording.done()) {
     std::fprintf(stderr, "kalyx: --record: the saver ended before anything was recorded\n");
     return 1;

@@ -28,8 +28,8 @@ class DisplayTest : public kx::test::HeadlessDesktop {
     registerClass("KalyxTestMain", MainWndProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     // The panels register their class themselves; it goes with the test like the main window's.
     unregisterAtEnd("KXSubDisp");
-    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                               nullptr, nullptr, nullptr, nullptr);
+    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, desktopWidth,
+                               desktopHeight, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hwndMain, nullptr);
     if (clrCd != 0) {
       WritePrivateProfileStringA("Settings", "ClrCd", std::to_string(clrCd).c_str(), "Kalyx.ini");

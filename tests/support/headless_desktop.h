@@ -34,6 +34,9 @@ class HeadlessDesktop : public ::testing::Test {
   // A class registered by the code under test, unregistered with this test's own classes.
   void unregisterAtEnd(const char* name) { m_classes.emplace_back(name); }
 
+  int desktopWidth = kWidth;  // the desktop's size, set before SetUp
+  int desktopHeight = kHeight;
+
   // Runs the message loop until the queue holds nothing but WM_TIMER (or nothing at all).
   void pumpMessages();
 

@@ -72,7 +72,9 @@ class SdlBackend : public Backend {
       return std::string("cannot open the display: ") + SDL_GetError();
     m_initialised = true;
     int width = options.width, height = options.height;
-    Uint32 flags = 0;
+    // Hidden until the first frame is presented: a copy that ends before it shows anything (a
+    // second copy, turned away by WinMain) never flashes a window.
+    Uint32 flags = SDL_WINDOW_HIDDEN;
     if (options.fullScreen) {
       SDL_DisplayMode mode;
       if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
@@ -118,6 +120,10 @@ class SdlBackend : public Backend {
     SDL_Rect area{m_dirty.left, m_dirty.top, m_dirty.right - m_dirty.left, m_dirty.bottom - m_dirty.top};
     const uint32_t* first = m_pixels.data() + static_cast<size_t>(m_dirty.top) * m_width + m_dirty.left;
     SDL_UpdateTexture(m_texture, &area, first, m_width * 4);
+    if (!m_shown) {
+      SDL_ShowWindow(m_window);
+      m_shown = true;
+    }
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
     m_dirty = RECT{};
@@ -192,6 +198,7 @@ class SdlBackend : public Backend {
   }
 
   bool m_initialised = false;
+  bool m_shown = false;
   SDL_Window* m_window = nullptr;
   SDL_Renderer* m_renderer = nullptr;
   SDL_Texture* m_texture = nullptr;
