@@ -5,6 +5,7 @@
 #include "app/kalyx.h"
 #include "display/disp_test.h"
 #include "resource.h"
+#include "screens/ship/disp_comm.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ CDisplay* Create(CKalyx* app) {
 ScreenEntry aScreens[kDisplays] = {
     {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
-    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
+    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, &Create<CDispComm>},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
     {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
     {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
