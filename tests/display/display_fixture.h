@@ -26,8 +26,8 @@ class DisplayTest : public testing::Test {
 
   void SetUp() override {
     kx::PlatformOptions options;
-    options.width = kWidth;
-    options.height = kHeight;
+    options.width = deskWidth;
+    options.height = deskHeight;
     ASSERT_EQ(kx::startPlatform(options), "");
     gdiBefore = kx::test::countGdiObjects();
     CKalyx::bTraceFresh = true;
@@ -37,8 +37,8 @@ class DisplayTest : public testing::Test {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = "KalyxTestMain";
     RegisterClassA(&wc);
-    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                               nullptr, nullptr, nullptr, nullptr);
+    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, deskWidth,
+                               deskHeight, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hwndMain, nullptr);
     if (clrCd != 0) {
       WritePrivateProfileStringA("Settings", "ClrCd", std::to_string(clrCd).c_str(), "Kalyx.ini");
@@ -84,6 +84,9 @@ class DisplayTest : public testing::Test {
   static inline int ticks = 0;
   static inline CKalyx* kalyx = nullptr;  // the application the timer hands the owner window to
 
+  // The desktop and main window size; a derived fixture may change it before SetUp.
+  int deskWidth = kWidth;
+  int deskHeight = kHeight;
   int clrCd = 0;  // the colour scheme written to the settings before the application starts; 0 none
   kx::test::TempHome home;
   kx::test::GdiCounts gdiBefore;
