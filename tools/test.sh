@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds KALYX with AddressSanitizer and UndefinedBehaviorSanitizer, cross-compiles the Windows
-# Kalyx32.scr, and runs every test (one of them inspects the .scr).
+# Kalyx32.scr, runs every test (one of them inspects the .scr), and gives each fuzz target a short,
+# fixed run (tools/fuzz.sh RUNS runs them longer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -9,3 +10,4 @@ cmake --build --preset asan
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw
 ctest --preset asan
+bash tools/fuzz.sh 10000
