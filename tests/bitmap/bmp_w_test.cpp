@@ -152,7 +152,8 @@ TEST_F(BmpWTest, GapsAndLongerHeadersAreRead) {
   }
 }
 
-// Centred in a larger area (halves truncate), at the left or top edge where the area is smaller,
+// Centred in a larger area (halves truncate), at the left or top edge where the area is smaller
+// (by two pixels, so that centring would have moved it one to the left or up),
 // in the window's client area when no area is given, and at (0, 0) without a window.
 TEST_F(BmpWTest, DrawCentresInTheAreaOrKeepsToItsEdges) {
   HWND hwnd = createWindow(WS_POPUP | WS_VISIBLE, {0, 0, kFrameW, kFrameH});
@@ -163,8 +164,8 @@ TEST_F(BmpWTest, DrawCentresInTheAreaOrKeepsToItsEdges) {
     int x, y;
   };
   const Case cases[] = {
-      {"larger", true, true, {10, 10, 30, 20}, 17, 13},   {"narrower", true, true, {10, 10, 14, 20}, 10, 13},
-      {"shorter", true, true, {10, 10, 30, 12}, 17, 10},  {"exact", true, true, {2, 4, 7, 7}, 2, 4},
+      {"larger", true, true, {10, 10, 30, 20}, 17, 13},   {"narrower", true, true, {10, 10, 13, 20}, 10, 13},
+      {"shorter", true, true, {10, 10, 30, 11}, 17, 10},  {"exact", true, true, {2, 4, 7, 7}, 2, 4},
       {"one wider", true, true, {2, 4, 8, 8}, 2, 4},      {"client", true, false, {}, 17, 13},
       {"no window", false, true, {10, 10, 30, 20}, 0, 0},
   };
