@@ -177,18 +177,34 @@ struct Probe {
 // The 640 x 480 example by pixels: bars from c to d - 1 and rows y1 to y1 + t - 1, caps from a to
 // b, and the black gaps between caps and bars.
 constexpr Probe kBarProbes[] = {
-    {"top bar first pixel", 41, 24, kNavy},     {"top bar last pixel", 597, 46, kNavy},
-    {"above the top bar", 300, 23, kBlack},     {"below the top bar", 300, 47, kBlack},
-    {"left of the top bar", 40, 35, kBlack},    {"right of the top bar", 598, 35, kBlack},
-    {"left cap's left end", 12, 35, kNavy},     {"left of the left cap", 11, 35, kBlack},
-    {"left cap's flat end", 35, 35, kNavy},     {"gap after the left cap", 36, 35, kBlack},
-    {"right cap's flat end", 604, 35, kNavy},   {"gap before the right cap", 603, 35, kBlack},
-    {"right cap's right end", 627, 35, kNavy},  {"right of the right cap", 628, 35, kBlack},
-    {"cap's top row", 35, 24, kNavy},           {"cap's bottom row", 35, 46, kNavy},
-    {"bottom bar first pixel", 41, 432, kNavy}, {"bottom bar last pixel", 597, 454, kNavy},
-    {"above the bottom bar", 300, 431, kBlack}, {"below the bottom bar", 300, 455, kBlack},
-    {"bottom-left cap", 20, 443, kNavy},        {"bottom gap", 38, 443, kBlack},
-    {"bottom-right cap", 620, 443, kNavy},      {"bottom-right gap", 600, 443, kBlack},
+    {"top bar first pixel", 41, 24, kNavy},
+    {"top bar last pixel", 597, 46, kNavy},
+    {"above the top bar", 300, 23, kBlack},
+    {"below the top bar", 300, 47, kBlack},
+    {"left of the top bar", 40, 35, kBlack},
+    {"right of the top bar", 598, 35, kBlack},
+    {"left cap's left end", 12, 35, kNavy},
+    {"left of the left cap", 11, 35, kBlack},
+    {"left cap's flat end", 35, 35, kNavy},
+    {"gap after the left cap", 36, 35, kBlack},
+    {"right cap's flat end", 604, 35, kNavy},
+    {"gap before the right cap", 603, 35, kBlack},
+    {"right cap's right end", 627, 35, kNavy},
+    {"right of the right cap", 628, 35, kBlack},
+    {"cap's top row", 35, 24, kNavy},
+    {"cap's bottom row", 35, 46, kNavy},
+    {"left cap's round corner", 12, 24, kBlack},
+    {"right cap's flat corner", 604, 24, kNavy},
+    {"right cap's round corner", 627, 24, kBlack},
+    {"bottom-right flat corner", 604, 454, kNavy},
+    {"bottom bar first pixel", 41, 432, kNavy},
+    {"bottom bar last pixel", 597, 454, kNavy},
+    {"above the bottom bar", 300, 431, kBlack},
+    {"below the bottom bar", 300, 455, kBlack},
+    {"bottom-left cap", 20, 443, kNavy},
+    {"bottom gap", 38, 443, kBlack},
+    {"bottom-right cap", 620, 443, kNavy},
+    {"bottom-right gap", 600, 443, kBlack},
 };
 
 TEST_F(CommPixels, PaintsTheBarsAndTheLogoInItsOwnColours) {
@@ -260,12 +276,24 @@ TEST_F(CommPixels, AnEmptyOrMissingTextDrawsNothing) {
 // Measured with word breaks, drawn without: a line wider than the area stays one line, centred
 // and cut at the sides of the rectangle the measure gave.
 TEST_F(CommPixels, ALineWiderThanTheAreaIsNotWrapped) {
-  SetText("ALPHA BRAVO CHARLIE DELTA ECHO FOXTROT GOLF HOTEL INDIA JULIET");
+  SetText(
+      "ALPHA BRAVO CHARLIE DELTA ECHO FOXTROT GOLF HOTEL INDIA JULIET KILO LIMA MIKE NOVEMBER OSCAR PAPA "
+      "QUEBEC ROMEO SIERRA");
   CDispComm comm(app.get());
   ASSERT_EQ(comm.SetUp(), 0);
   ShowScreen(comm);
   const std::vector<Band> bands = WhiteBands(RECT{0, comm.rcText.top, 640, comm.rcText.bottom});
   ASSERT_EQ(bands.size(), 1u);
+  // Measured, the text wraps to more than one line of the area's width.
+  HDC hdc = GetDC(hwndMain);
+  HFONT font = app->CreateScreenFont(hdc);
+  HGDIOBJ old = SelectObject(hdc, font);
+  RECT measure{0, 0, 10000, 100};
+  DrawTextA(hdc, app->CommText, -1, &measure, DT_CALCRECT);
+  SelectObject(hdc, old);
+  DeleteObject(font);
+  ReleaseDC(hwndMain, hdc);
+  EXPECT_GT(measure.right, comm.rcText.right - comm.rcText.left);
   EXPECT_GE(bands[0].left, comm.rcText.left);
   EXPECT_LT(bands[0].right, comm.rcText.right);
   EXPECT_NEAR(bands[0].left + bands[0].right, comm.rcText.left + comm.rcText.right, 3);
