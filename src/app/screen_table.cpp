@@ -6,6 +6,7 @@
 #include "display/disp_test.h"
 #include "resource.h"
 #include "screens/propulsion/disp_orbt.h"
+#include "screens/ship/disp_comm.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ CDisplay* Create(CKalyx* app) {
 ScreenEntry aScreens[kDisplays] = {
     {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
-    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
+    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, &Create<CDispComm>},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
     {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, &Create<CDispOrbt>},
     {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
