@@ -28,7 +28,6 @@ inline constexpr SlotProbe kShapeProbes[] = {
 // The shapes that have a colour cycle, in the order of the screen's list.
 inline std::vector<CGfxShape*> CycledShapes(CDispStd& screen) {
   std::vector<CGfxShape*> shapes;
-  CIterator walk(screen.animList);
-  while (walk.Next()) shapes.push_back(static_cast<CAnimShp*>(walk.Current())->shape);
+  screen.animList.ForEach([&shapes](CAnimShp& cycle) { shapes.push_back(cycle.shape); });
   return shapes;
 }
