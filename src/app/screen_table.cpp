@@ -4,6 +4,7 @@
 
 #include "app/kalyx.h"
 #include "display/disp_test.h"
+#include "screens/ship/disp_analysis.h"
 #include "resource.h"
 
 namespace {
@@ -16,7 +17,7 @@ CDisplay* Create(CKalyx* app) {
 }  // namespace
 
 ScreenEntry aScreens[kDisplays] = {
-    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
+    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, &Create<CDispAnalysis>},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
