@@ -5,9 +5,9 @@
 
 namespace {
 
-// A fraction of a coordinate that need not be a size, truncated toward zero.
-int Trunc(long double value) {
-  return static_cast<int>(value);
+// base + frac x size in extended precision, truncated toward zero; frac is negative to subtract.
+int Offset(int base, double frac, int size) {
+  return static_cast<int>(base + static_cast<long double>(frac) * size);
 }
 
 }  // namespace
@@ -33,8 +33,8 @@ int CImgShip::LayOut(const RECT& rc) {
   centerY = rect.top + (rect.bottom - rect.top) / 2;
   width = rect.right - rect.left;
   // The figure's height follows from its width; the rectangle's own height only places it.
-  rect.top = Trunc(centerY - 0.186L * width);
-  rect.bottom = Trunc(centerY + 0.186L * width);
+  rect.top = Offset(centerY, -0.186, width);
+  rect.bottom = Offset(centerY, 0.186, width);
   height = rect.bottom - rect.top;
   ptCenter.Set(centerX, centerY, centerY);
   szOverall.Set(width, GfxFrac(width, 0.203), GfxFrac(width, 0.186));
@@ -46,20 +46,20 @@ int CImgShip::LayOut(const RECT& rc) {
 void CImgShip::LayOutSaucerAndHull() {
   szSaucer.Set(GfxFrac(width, 0.7), GfxFrac(szOverall.y, 0.4), szOverall.z);
   ptSaucer.Set(rect.right - szSaucer.x / 2, centerY + szSaucer.y / 2, centerY);
-  rcSaucer = RECT{Trunc(rect.right - 0.7L * width), Trunc(rect.top + 0.02L * height), rect.right,
-                  Trunc(rect.bottom - 0.02L * height)};
+  rcSaucer = RECT{Offset(rect.right, -0.7, width), Offset(rect.top, 0.02, height), rect.right,
+                  Offset(rect.bottom, -0.02, height)};
 
-  rcHull = RECT{rect.left, Trunc(centerY + 0.1875L * height), Trunc(rect.left + 0.51L * width),
-                Trunc(centerY - 0.1875L * height)};
+  rcHull = RECT{rect.left, Offset(centerY, 0.1875, height), Offset(rect.left, 0.51, width),
+                Offset(centerY, -0.1875, height)};
   szHull.Set(rcHull.right - rcHull.left, 0, rcHull.bottom - rcHull.top);
   ptHull.Set(rect.left + szHull.x / 2, centerY, centerY);
 }
 
 void CImgShip::LayOutNacelles() {
-  const int left = Trunc(rect.left + 0.05L * width);
-  const int right = Trunc(left + 0.25L * width);
-  rcNacelleUp = RECT{left, rect.top, right, Trunc(rect.top + 0.14L * height)};
-  rcNacelleLow = RECT{left, Trunc(rect.bottom - 0.14L * height), right, rect.bottom};
+  const int left = Offset(rect.left, 0.05, width);
+  const int right = Offset(left, 0.25, width);
+  rcNacelleUp = RECT{left, rect.top, right, Offset(rect.top, 0.14, height)};
+  rcNacelleLow = RECT{left, Offset(rect.bottom, -0.14, height), right, rect.bottom};
   szNacelleUp.Set(right - left, 0, rcNacelleUp.bottom - rcNacelleUp.top);
   szNacelleLow.Copy(szNacelleUp);
   ptNacelleUp.Set(left + szNacelleUp.x / 2, centerY, rcNacelleUp.top + szNacelleUp.z / 2);
