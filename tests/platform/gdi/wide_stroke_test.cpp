@@ -93,5 +93,20 @@ TEST_F(WideStrokeTest, ArcInACrossedBoxIsTheArcOfTheNormalisedBox) {
   }
 }
 
+// Wide strokes share one scratch mask; what one stroke inked must not show up in the next.
+TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
+  auto line = [](HDC dc) {
+    MoveToEx(dc, 3, 20, nullptr);
+    LineTo(dc, 30, 22);
+  };
+  TestCanvas before(40, 40);
+  before.withTools(PS_SOLID, 2, line);
+  TestCanvas ring(40, 40);
+  ring.withTools(PS_SOLID, 3, [](HDC dc) { Ellipse(dc, 1, 1, 39, 39); }, Hollow());
+  TestCanvas after(40, 40);
+  after.withTools(PS_SOLID, 2, line);
+  EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
+}
+
 }  // namespace
 }  // namespace kx::test
