@@ -195,6 +195,25 @@ TEST_F(ShieldsPanel, ScanLinesCrossTheWholeScanRectangle) {
   for (int x = q.left; x < q.right; x += 7) EXPECT_EQ(Panel(x, q.top + 60), kWhite) << x;
 }
 
+// Without a ship image the layers are never built and the panel stays black; nothing steps.
+TEST_F(ShieldsPanel, WithoutAShipThePanelIsBlack) {
+  RECT client;
+  GetClientRect(panel->hwnd, &client);
+  HDC dc = GetDC(panel->hwnd);
+  HBRUSH grey = CreateSolidBrush(RGB(90, 90, 90));
+  FillRect(dc, &client, grey);
+  DeleteObject(grey);
+  ReleaseDC(panel->hwnd, dc);
+  delete panel->ship;
+  panel->ship = nullptr;
+  const double angle = panel->angleV;
+  EXPECT_EQ(panel->Paint(panel->hwnd, nullptr), -1);
+  EXPECT_EQ(panel->angleV, angle);
+  for (int y = 0; y < client.bottom; y += 9) {
+    for (int x = 0; x < client.right; x += 9) EXPECT_EQ(Panel(x, y), kBlack) << x << "," << y;
+  }
+}
+
 // Counts the repaints that Animate asks for.
 class CountingShields : public CSubShields {
  public:
