@@ -102,7 +102,8 @@ TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
   TestCanvas before(40, 40);
   before.withTools(PS_SOLID, 2, line);
   TestCanvas ring(40, 40);
-  ring.withTools(PS_SOLID, 3, [](HDC dc) { Ellipse(dc, 1, 1, 39, 39); }, Hollow());
+  ring.withTools(
+      PS_SOLID, 3, [](HDC dc) { Ellipse(dc, 1, 1, 39, 39); }, Hollow());
   TestCanvas after(40, 40);
   after.withTools(PS_SOLID, 2, line);
   EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
