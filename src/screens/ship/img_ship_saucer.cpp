@@ -102,11 +102,11 @@ void CImgShipTop::DrawSaucerRings(HDC hdc) {
   const int w = rcSaucer.right - rcSaucer.left;
   const int h = rcSaucer.bottom - rcSaucer.top;
   RECT ring = rcSaucer;
-  for (const CSaucerRing& spec : kRings) {
-    if (spec.fromBox) ring = rcSaucer;
-    ring = Inset(ring, GfxFrac(w, spec.inset) + spec.pixels, GfxFrac(h, spec.inset) + spec.pixels);
-    const int x = rcSaucer.left + GfxFrac(w, spec.f);
-    Arc(hdc, ring, POINT{x, ring.bottom - GfxFrac(h, spec.k)}, POINT{x, ring.top + GfxFrac(h, spec.k)});
+  for (const CSaucerRing& shape : kRings) {
+    if (shape.fromBox) ring = rcSaucer;
+    ring = Inset(ring, GfxFrac(w, shape.inset) + shape.pixels, GfxFrac(h, shape.inset) + shape.pixels);
+    const int x = rcSaucer.left + GfxFrac(w, shape.f);
+    Arc(hdc, ring, POINT{x, ring.bottom - GfxFrac(h, shape.k)}, POINT{x, ring.top + GfxFrac(h, shape.k)});
   }
 }
 
