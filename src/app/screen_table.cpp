@@ -4,6 +4,7 @@
 
 #include "app/kalyx.h"
 #include "display/disp_test.h"
+#include "screens/ship/disp_analysis.h"
 #include "resource.h"
 #include "screens/propulsion/disp_orbt.h"
 #include "screens/ship/disp_comm.h"
@@ -18,7 +19,7 @@ CDisplay* Create(CKalyx* app) {
 }  // namespace
 
 ScreenEntry aScreens[kDisplays] = {
-    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
+    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, &Create<CDispAnalysis>},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, &Create<CDispComm>},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
