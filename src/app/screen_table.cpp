@@ -4,6 +4,7 @@
 
 #include "app/kalyx.h"
 #include "display/disp_test.h"
+#include "screens/propulsion/disp_warp.h"
 #include "resource.h"
 
 namespace {
@@ -19,7 +20,7 @@ ScreenEntry aScreens[kDisplays] = {
     {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
-    {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
+    {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, &Create<CDispWarp>},
     {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
     {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
 };
