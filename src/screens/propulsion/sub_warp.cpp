@@ -224,14 +224,18 @@ void CSubWarp::DrawReadout(HWND hwndPaint, HDC hdc) {
 
 // The coil pair counts from the right end: coil 10 shows 1/2, coil 0 shows 21/22. The random
 // values are drawn temperature first, field strength last.
-void CSubWarp::DrawColumn(HDC hdc, RECT& rc, const char* name, const CImgWarpNacelle* nacelle) {
-  if (!nacelle) return;
-  const int pair = 21 - 2 * nacelle->GetCurrent();
+void CSubWarp::FormatColumn(char* column, const char* name, const CImgWarpNacelle& nacelle) const {
+  const int pair = 21 - 2 * nacelle.GetCurrent();
   const double temperature = app->RandomRange(812.521, 813.602);
   const double variance = app->RandomRange(0.0012, 0.0021);
   const double fieldStrength = app->RandomRange(7881.06, 7882.4);
-  char column[256];
-  snprintf(column, sizeof column, kColumnFormat, name, pair, pair + 1, fieldStrength, variance, temperature);
+  snprintf(column, kColumnSize, kColumnFormat, name, pair, pair + 1, fieldStrength, variance, temperature);
+}
+
+void CSubWarp::DrawColumn(HDC hdc, RECT& rc, const char* name, const CImgWarpNacelle* nacelle) const {
+  if (!nacelle) return;
+  char column[kColumnSize];
+  FormatColumn(column, name, *nacelle);
   DrawTextA(hdc, column, -1, &rc, 0);
 }
 

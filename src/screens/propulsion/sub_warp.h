@@ -28,6 +28,11 @@ class CSubWarp : public CSubDisp {
   int Paint(HWND hwnd, HDC hdc) override;
   // Advances the shared phase, then fills the conduits with stripes on that phase.
   void DrawConduits(HDC hdc);
+  // One column of the read-out for the nacelle: its name, coil pair, field strength, variance and
+  // temperature, one a line, in a buffer of kColumnSize.
+  void FormatColumn(char* column, const char* name, const CImgWarpNacelle& nacelle) const;
+
+  static constexpr int kColumnSize = 256;
 
   int width = 0;
   int height = 0;
@@ -67,5 +72,5 @@ class CSubWarp : public CSubDisp {
   void LayOutNacelles();
   void LayOutBracket();
   void DrawReadout(HWND hwnd, HDC hdc);
-  void DrawColumn(HDC hdc, RECT& rc, const char* name, const CImgWarpNacelle* nacelle);
+  void DrawColumn(HDC hdc, RECT& rc, const char* name, const CImgWarpNacelle* nacelle) const;
 };
