@@ -14,6 +14,11 @@
 
 namespace {
 
+// The shared state as the program starts, read before any test changes it (both are constants
+// until the first warp panel runs).
+const int kPhaseAtStart = CSubWarp::conduitPhase;
+const int kSecondCountAtStart = CSubWarp::secondCount;
+
 // The lower panel at 1024 x 768 is rcLower (194, 292, 1013, 768): 819 x 476.
 constexpr POINT kPanelAt{194, 292};
 
@@ -219,6 +224,11 @@ TEST_P(SubWarp, OnTheVirtualClockRepaintsEveryOtherSecondAndAlternatesNacelles) 
     EXPECT_EQ(PanelAt(shown.left, shown.top), Slot(9)) << "second " << s + 1;
   }
   KillTimer(hwndMain, 1);
+}
+
+TEST(SubWarpState, StartsWithPhaseZeroAndACounterOf999) {
+  EXPECT_EQ(kPhaseAtStart, 0);
+  EXPECT_EQ(kSecondCountAtStart, 999);
 }
 
 // The phase and the second counter belong to the process: a new screen carries on with them.

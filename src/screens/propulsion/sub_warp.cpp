@@ -1,6 +1,7 @@
 #include "screens/propulsion/sub_warp.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <new>
 
@@ -39,6 +40,28 @@ struct Conduit {
 COLORREF Rgb(const CKalyx* app, int slot) {
   const CGfxClr* clr = app->Clr(slot);
   return clr ? clr->GetRGB() : RGB(0, 0, 0);
+}
+
+// The horizontal conduit from the junction to the core, with vertical stripes; the upper one from
+// the junction to the port nacelle and the lower one to the starboard nacelle, with horizontal
+// stripes whose origin runs the other way in the lower one.
+std::array<Conduit, 3> ConduitsOf(const CSubWarp& panel, int p) {
+  const int jx = panel.junctionX, ux = panel.unitX, uy = panel.unitY, midY = panel.midY;
+  const int core = panel.coreConduitEnd, port = panel.portConduitEnd, starboard = panel.starboardConduitEnd;
+  return {{
+      {{jx, midY - uy, core, midY + uy},
+       false,
+       {p, p},
+       {{{core, midY - uy}, {jx + ux, midY - uy}}, {{core, midY + uy}, {jx + ux, midY + uy}}}},
+      {{jx - ux, port, jx + ux, midY},
+       true,
+       {p, p},
+       {{{jx + ux, midY - uy}, {jx + ux, port}}, {{jx - ux, midY + 1}, {jx - ux, port}}}},
+      {{jx - ux, midY, jx + ux, starboard + 1},
+       true,
+       {p, kPhases - p},
+       {{{jx + ux, starboard}, {jx + ux, midY + uy}}, {{jx - ux, starboard}, {jx - ux, midY - 1}}}},
+  }};
 }
 
 }  // namespace
@@ -163,29 +186,13 @@ void CSubWarp::DrawConduits(HDC hdc) {
   conduitPhase -= kPhaseStep;
   if (conduitPhase < 0) conduitPhase += kPhases;
   const int p = conduitPhase;
-  const int jx = junctionX, ux = unitX, uy = unitY;
-  const Conduit conduits[] = {
-      {{jx, midY - uy, coreConduitEnd, midY + uy},
-       false,
-       {p, p},
-       {{{coreConduitEnd, midY - uy}, {jx + ux, midY - uy}},
-        {{coreConduitEnd, midY + uy}, {jx + ux, midY + uy}}}},
-      {{jx - ux, portConduitEnd, jx + ux, midY},
-       true,
-       {p, p},
-       {{{jx + ux, midY - uy}, {jx + ux, portConduitEnd}}, {{jx - ux, midY + 1}, {jx - ux, portConduitEnd}}}},
-      {{jx - ux, midY, jx + ux, starboardConduitEnd + 1},
-       true,
-       {p, kPhases - p},
-       {{{jx + ux, starboardConduitEnd}, {jx + ux, midY + uy}},
-        {{jx - ux, starboardConduitEnd}, {jx - ux, midY - 1}}}},
-  };
+  const int ux = unitX, uy = unitY;
   CGfxSel pen(hdc, app->Clr(kCyan) ? app->Clr(kCyan)->MakePen(1) : nullptr);
   SetBkColor(hdc, Rgb(app, kStripeGaps));
   SetBkMode(hdc, OPAQUE);
   HBRUSH horizontal = CreateHatchBrush(HS_HORIZONTAL, Rgb(app, kBlack));
   HBRUSH vertical = CreateHatchBrush(HS_VERTICAL, Rgb(app, kBlack));
-  for (const Conduit& conduit : conduits) {
+  for (const Conduit& conduit : ConduitsOf(*this, p)) {
     HBRUSH hatch = conduit.horizontalLines ? horizontal : vertical;
     UnrealizeObject(hatch);
     SetBrushOrgEx(hdc, conduit.origin.x, conduit.origin.y, nullptr);
