@@ -103,11 +103,17 @@ Box strokePathBox(Box box, const Stroke& stroke) {
   return inner;
 }
 
-// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test.
+// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test; `everywhere` says that
+// every pixel passes (a whole shape), so the row is painted without testing each.
 template <class Test>
-void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, Test&& test) {
+void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, Test&& test,
+               bool everywhere = false) {
   x0 = std::max(x0, raster.clipLeft());
   x1 = std::min(x1, raster.clipRight() - 1);
+  if (everywhere) {
+    if (x0 <= x1) raster.fillSpan(y, x0, x1 + 1, fill);
+    return;
+  }
   int64_t x = x0;
   while (x <= x1) {
     while (x <= x1 && !test(x, y)) ++x;
@@ -249,16 +255,17 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     if (filled && fill.kind != Fill::Kind::None) {
       if (thin) {
         if (outlineLeftEnd + 1 <= outlineRightStart - 1) {
-          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, inside);
+          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, inside, test.all());
         }
       } else {
-        spanWhere(raster, y, curL, curR, fill, inside);
+        spanWhere(raster, y, curL, curR, fill, inside, test.all());
       }
     }
     if (thin) {
       auto onArc = [&](int64_t x, int64_t yy) { return test.contains(x, yy); };
-      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, onArc);
-      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen, onArc);
+      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, onArc, test.all());
+      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen, onArc,
+                test.all());
     }
     prevL = curL;
     prevR = curR;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace kx {
@@ -104,6 +106,11 @@ void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
     const unsigned char* row = data + y * maskStride;
     int x = 0;
     while (x < width) {
+      // Most of the mask is empty: pass over it eight bytes at a time.
+      for (uint64_t word = 0; x + 8 <= width; x += 8) {
+        std::memcpy(&word, row + x, sizeof word);
+        if (word) break;
+      }
       while (x < width && !row[x]) ++x;
       const int start = x;
       while (x < width && row[x]) ++x;
