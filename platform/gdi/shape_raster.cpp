@@ -219,6 +219,11 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
   const int64_t cx = box.left + box.width() / 2, cy = box.top + box.height() / 2;
   const EllipseFrame frame = frameOf(pathBox);
   const SweepTest test(sweep, cx, cy, frame.rx + 0.5, frame.ry + 0.5);
+  if (sweep.close == Sweep::Close::Open && test.all()) {
+    // An arc whose two rays coincide is the complete outline that Ellipse draws, joints and all.
+    drawRoundBox(raster, box, box.width(), box.height(), stroke, Fill{});
+    return;
+  }
   const RoundBox shape(pathBox, cornerWidth, cornerHeight);
   const bool thin = stroke.kind == Stroke::Kind::Thin;
   const bool filled = sweep.close == Sweep::Close::Whole || sweep.close == Sweep::Close::Radials ||

@@ -4,8 +4,9 @@
 
 #include "app/kalyx.h"
 #include "display/disp_test.h"
-#include "screens/propulsion/disp_warp.h"
 #include "resource.h"
+#include "screens/propulsion/disp_orbt.h"
+#include "screens/propulsion/disp_warp.h"
 
 namespace {
 
@@ -21,6 +22,6 @@ ScreenEntry aScreens[kDisplays] = {
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, &Create<CDispWarp>},
-    {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
+    {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, &Create<CDispOrbt>},
     {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/display_fixture.h"
+#include "screens/two_panel_probes.h"
 
 namespace {
 
@@ -33,23 +34,6 @@ class CDispProbe : public CDispTwoPanel {
   static inline bool bPanelsShown = false;
 };
 
-struct SlotProbe {
-  const char* what;
-  int x, y;
-  int slot;
-};
-
-// One pixel inside each frame shape at 1024 x 768, with the slot the two-panel screens give it.
-constexpr SlotProbe kShapeProbes[] = {
-    {"colTop", 100, 50, 27},          {"bendUpper", 100, 150, 26},      {"bendLower", 100, 350, 22},
-    {"colBlock1", 100, 450, 23},      {"colBlock2", 100, 520, 16},      {"colBlock3", 100, 580, 24},
-    {"colBlock4", 100, 700, 16},      {"barUpper1", 490, 263, 27},      {"barLower1", 490, 277, 24},
-    {"barUpper2", 600, 263, 26},      {"barLower2", 600, 274, 23},      {"barUpper3", 850, 263, 26},
-    {"barLower3", 850, 277, 23},      {"barUpper4", 995, 263, 12},      {"barLower4", 995, 277, 17},
-    {"ovalTopLeft", 803, 133, 27},    {"ovalBottomLeft", 803, 207, 16}, {"ovalTopRight", 947, 133, 12},
-    {"ovalBottomRight", 947, 207, 0},
-};
-
 class DispTwoPanel : public DisplayTest, public testing::WithParamInterface<int> {
  protected:
   void SetUp() override {
@@ -58,13 +42,6 @@ class DispTwoPanel : public DisplayTest, public testing::WithParamInterface<int>
     CDispProbe::bPanelsShown = false;
   }
   COLORREF Slot(int slot) const { return app->Clr(slot)->GetRGB(); }
-  // The shapes that have a colour cycle, in the order of the screen's list.
-  static std::vector<CGfxShape*> Cycled(CDispStd& screen) {
-    std::vector<CGfxShape*> shapes;
-    CIterator walk(screen.animList);
-    while (walk.Next()) shapes.push_back(static_cast<CAnimShp*>(walk.Current())->shape);
-    return shapes;
-  }
 };
 
 TEST_P(DispTwoPanel, ColoursTheFrameFromItsTable) {
@@ -81,7 +58,7 @@ TEST_P(DispTwoPanel, CyclesFourShapesInHighColourAndTwoOtherwise) {
   std::vector<CGfxShape*> expected{&screen.colTop, &screen.colBlock3, &screen.colBlock4,
                                    &screen.ovalBottomRight};
   if (GetParam() != CKalyx::kHighColor) expected = {&screen.colBlock3, &screen.ovalBottomRight};
-  EXPECT_EQ(Cycled(screen), expected);
+  EXPECT_EQ(CycledShapes(screen), expected);
 }
 
 // The programmes themselves: the first change applies the last record, after its ticks + 1 seconds.
