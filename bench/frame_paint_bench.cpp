@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/kalyx.h"
-#include "frame_memcpy.h"
+#include "memcpy_baseline.h"
 #include "display/disp_test.h"
 #include "kx/platform.h"
 
@@ -58,7 +58,7 @@ void BM_StandardFramePaint(benchmark::State& state) {
     const double perPaint =
         std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     ReleaseDC(hwnd, dc);
-    state.counters["x_memcpy"] = perPaint / memcpySeconds(width, height);
+    state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
   kx::stopPlatform();
   UnregisterClassA("KxBenchFrame", nullptr);

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "app/kalyx.h"
-#include "frame_memcpy.h"
+#include "memcpy_baseline.h"
 #include "kx/platform.h"
 #include "screens/propulsion/disp_warp.h"
 #include "screens/propulsion/sub_warp.h"
@@ -38,7 +38,7 @@ void RunWarp(benchmark::State& state, WarpWork work) {
     screen.Paint(hwnd, nullptr);
     CSubWarp& panel = *static_cast<CSubWarp*>(screen.subLower);
     panel.Paint(panel.hwnd, nullptr);
-    const double start = cpuSeconds();
+    const double start = ThreadCpuSeconds();
     for (auto _ : state) {
       switch (work) {
         case WarpWork::StepOneTick:
@@ -54,8 +54,8 @@ void RunWarp(benchmark::State& state, WarpWork work) {
           break;
       }
     }
-    const double each = (cpuSeconds() - start) / double(state.iterations());
-    state.counters["x_memcpy"] = each / memcpyCpuSeconds(width, height);
+    const double each = (ThreadCpuSeconds() - start) / double(state.iterations());
+    state.counters["x_memcpy"] = each / FrameMemcpyCpuSeconds(width, height);
   }
   DestroyWindow(hwnd);
   kx::stopPlatform();
