@@ -346,5 +346,24 @@ TEST_F(ShapesTest, HostileGeometryIsSafe) {
   EXPECT_FALSE(LineTo(reinterpret_cast<HDC>(0x1234), 1, 1));
 }
 
+// A selected hatch brush fills a shape as FillRect does: its lines in the brush colour on the cell
+// aligned to the brush origin, the gaps in the background colour ('?' here) while the mode is opaque.
+TEST_F(ShapesTest, RectangleFillsWithTheSelectedHatchOnItsOrigin) {
+  TestCanvas canvas(11, 7);
+  HBRUSH hatch = CreateHatchBrush(HS_VERTICAL, kBrush);
+  SetBkColor(canvas.dc(), RGB(0, 255, 0));
+  SetBrushOrgEx(canvas.dc(), 2, 0, nullptr);
+  canvas.withTools(
+      PS_SOLID, 1, [](HDC dc) { Rectangle(dc, 0, 0, 10, 6); }, hatch);
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  SetBrushOrgEx(canvas.dc(), 3, 0, nullptr);
+  canvas.withTools(
+      PS_NULL, 1, [](HDC dc) { Rectangle(dc, 1, 4, 10, 6); }, hatch);
+  DeleteObject(hatch);
+  // x = 6 is the line of origin 2, (6 - 2) mod 8 = 4; the transparent second fill adds x = 7 only.
+  EXPECT_EQ(canvas.picture(11, 7), (Picture{"PPPPPPPPPP.", "P?????B??P.", "P?????B??P.", "P?????B??P.",
+                                            "P?????BB?P.", "PPPPPPPPPP.", "..........."}));
+}
+
 }  // namespace
 }  // namespace kx::test
