@@ -5,6 +5,7 @@
 #include "app/kalyx.h"
 #include "display/disp_test.h"
 #include "resource.h"
+#include "screens/ship/disp_medical.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ CDisplay* Create(CKalyx* app) {
 
 ScreenEntry aScreens[kDisplays] = {
     {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
-    {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
+    {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, &Create<CDispMedical>},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
     {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
