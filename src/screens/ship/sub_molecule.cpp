@@ -13,34 +13,36 @@ constexpr int kCyanSlot = 4;
 constexpr int kOutlineWidth = 2;
 constexpr double kRadiusOfWidth = 0.17;
 
-// A memory context with a bitmap of the panel's size, released in the reverse order.
-class CBackBuffer {
- public:
-  CBackBuffer(HDC target, int width, int height)
-      : hdcMem(CreateCompatibleDC(target)), hbm(CreateCompatibleBitmap(target, width, height)) {
-    if (hdcMem && hbm) hbmOld = SelectObject(hdcMem, hbm);
-  }
-  ~CBackBuffer() {
-    if (hbmOld) SelectObject(hdcMem, hbmOld);
-    if (hbm) DeleteObject(hbm);
-    if (hdcMem) DeleteDC(hdcMem);
-  }
-  CBackBuffer(const CBackBuffer&) = delete;
-  CBackBuffer& operator=(const CBackBuffer&) = delete;
-
-  bool Ready() const { return hbmOld != nullptr; }
-  operator HDC() const { return hdcMem; }
-
- private:
-  HDC hdcMem;
-  HBITMAP hbm;
-  HGDIOBJ hbmOld = nullptr;
-};
-
 }  // namespace
 
 CSubMolecule::~CSubMolecule() {
+  ReleaseBack();
   delete molecule;
+}
+
+bool CSubMolecule::PrepareBack(HDC hdc, int width, int height) {
+  if (hdcBack && width == backWidth && height == backHeight) return true;
+  ReleaseBack();
+  hdcBack = CreateCompatibleDC(hdc);
+  hbmBack = CreateCompatibleBitmap(hdc, width, height);
+  if (!hdcBack || !hbmBack) {
+    ReleaseBack();
+    return false;
+  }
+  hbmOld = SelectObject(hdcBack, hbmBack);
+  backWidth = width;
+  backHeight = height;
+  return true;
+}
+
+void CSubMolecule::ReleaseBack() {
+  if (hbmOld) SelectObject(hdcBack, hbmOld);
+  if (hbmBack) DeleteObject(hbmBack);
+  if (hdcBack) DeleteDC(hdcBack);
+  hdcBack = nullptr;
+  hbmBack = nullptr;
+  hbmOld = nullptr;
+  backWidth = backHeight = 0;
 }
 
 int CSubMolecule::SetUp() {
@@ -72,8 +74,8 @@ int CSubMolecule::Paint(HWND hwnd, HDC hdc) {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
   CGfxDc dc(hwnd, hdc);
-  CBackBuffer back(dc, width, height);
-  if (!back.Ready()) return -1;
+  if (!PrepareBack(dc, width, height)) return -1;
+  HDC back = hdcBack;
   HBRUSH black = app->Clr(kBlackSlot)->MakeBrush();
   CGfxSel brush(back, black);
   CGfxSel pen(back, app->Clr(kCyanSlot)->MakePen(kOutlineWidth));

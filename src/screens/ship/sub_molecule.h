@@ -21,4 +21,16 @@ class CSubMolecule : public CSubDisp {
   int Paint(HWND hwnd, HDC hdc) override;
 
   CMolecule* molecule = nullptr;  // owned, made by SetUp
+
+ private:
+  // The off-screen picture is kept from tick to tick, and made again only when the panel's size
+  // changes: a fresh bitmap of the panel's size on every tick costs more than the drawing itself.
+  bool PrepareBack(HDC hdc, int width, int height);
+  void ReleaseBack();
+
+  HDC hdcBack = nullptr;
+  HBITMAP hbmBack = nullptr;
+  HGDIOBJ hbmOld = nullptr;
+  int backWidth = 0;
+  int backHeight = 0;
 };
