@@ -67,16 +67,21 @@ TEST_F(SubMoleculeTest, PaintsCyanOutlinesOnBlackDiscs) {
   EXPECT_GT(cyan, 0);
   EXPECT_EQ(other, 0);
 
-  // The atom drawn last: a black centre and a cyan rim, 2 pixels wide, at its left and right.
+  // The atom drawn last: a black centre and a cyan rim 2 pixels wide, inside the disc's box.
   const CAtom* top = Topmost(*panel.molecule);
   const int x = rc.left + top->centre.x;
   const int y = rc.top + top->centre.y;
   const int r = top->radius;
   EXPECT_EQ(At(x, y), kBlack);
-  EXPECT_EQ(At(x - r, y), kCyan);
-  EXPECT_EQ(At(x + r - 1, y), kCyan);
-  EXPECT_EQ(At(x - r + 3, y), kBlack);
-  EXPECT_EQ(At(x + r - 4, y), kBlack);
+  const int rim[] = {0, 1};  // pixels in from the disc's edge that the outline covers
+  for (int d : rim) {
+    EXPECT_EQ(At(x - r + d, y), kCyan) << d;
+    EXPECT_EQ(At(x + r - 1 - d, y), kCyan) << d;
+    EXPECT_EQ(At(x, y - r + d), kCyan) << d;
+  }
+  EXPECT_EQ(At(x - r + 2, y), kBlack);
+  EXPECT_EQ(At(x + r - 3, y), kBlack);
+  EXPECT_EQ(At(x, y - r + 2), kBlack);
 }
 
 TEST_F(SubMoleculeTest, EveryTickTurnsTwelveDegreesWhateverTheStep) {
