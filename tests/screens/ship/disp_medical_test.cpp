@@ -277,6 +277,36 @@ TEST_P(DispMedicalTest, ColourBlockAndOvalCycleOnceASecond) {
   }
 }
 
+// The panels are shown at the first paint of the first such screen in the process only.
+TEST_P(DispMedicalTest, ShowsItsPanelsAtTheFirstPaintOfTheProcessOnly) {
+  CDispMedical::bPanelsShown = false;
+  auto hideAll = [](CDispMedical& medical) {
+    for (CSubDisp* panel :
+         {static_cast<CSubDisp*>(medical.subUpper), static_cast<CSubDisp*>(medical.subLower),
+          static_cast<CSubDisp*>(medical.subScan)}) {
+      ShowWindow(panel->hwnd, SW_HIDE);
+    }
+  };
+  auto visible = [](CDispMedical& medical) {
+    return (IsWindowVisible(medical.subUpper->hwnd) ? 1 : 0) +
+           (IsWindowVisible(medical.subLower->hwnd) ? 1 : 0) +
+           (IsWindowVisible(medical.subScan->hwnd) ? 1 : 0);
+  };
+  {
+    CDispMedical first(app.get());
+    ASSERT_EQ(first.SetUp(), 0);
+    hideAll(first);
+    EXPECT_EQ(first.Paint(hwndMain, nullptr), 0);
+    EXPECT_TRUE(CDispMedical::bPanelsShown);
+    EXPECT_EQ(visible(first), 3);
+  }
+  CDispMedical second(app.get());
+  ASSERT_EQ(second.SetUp(), 0);
+  hideAll(second);
+  EXPECT_EQ(second.Paint(hwndMain, nullptr), 0);
+  EXPECT_EQ(visible(second), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(ColourSchemes, DispMedicalTest, testing::Values(2, 1),
                          [](const testing::TestParamInfo<int>& info) {
                            return info.param == 2 ? std::string("HighColour") : std::string("Colours256");
