@@ -110,7 +110,8 @@ TEST_F(SubMoleculeTest, AFullTurnTakesFifteenSecondsAtTheDefaultRate) {
   for (int tick = 1; tick < ticks; ++tick) {
     panel.Animate(tick % app->ClkScndCnt == 0 ? 2 : 1);
     const CAtom* first = panel.molecule->atoms[0];
-    EXPECT_FALSE(std::abs(first->sine - sines[0]) < 1e-6 && std::abs(first->cosine - cosines[0]) < 1e-6) << tick;
+    EXPECT_FALSE(std::abs(first->sine - sines[0]) < 1e-6 && std::abs(first->cosine - cosines[0]) < 1e-6)
+        << tick;
   }
   panel.Animate(2);
   for (int i = 0; i < CSubMolecule::kAtoms; ++i) {
