@@ -117,13 +117,6 @@ void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fi
   }
 }
 
-// The same for a test every pixel passes, as a whole ellipse's: one span, no test per pixel.
-void spanAll(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
-  x0 = std::max(x0, raster.clipLeft());
-  x1 = std::min(x1, raster.clipRight() - 1);
-  if (x0 <= x1) raster.fillSpan(y, x0, x1 + 1, fill);
-}
-
 struct EllipseFrame {
   double cx, cy, rx, ry;  // the curve through the box's outer pixel centres
 };
@@ -254,11 +247,12 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
       outlineRightStart = std::min(curR, std::min(prevR, nextR) + 1);
     }
     if (filled && fill.kind != Fill::Kind::None) {
-      const int64_t fillL = thin ? outlineLeftEnd + 1 : curL, fillR = thin ? outlineRightStart - 1 : curR;
-      if (fillL <= fillR && test.all()) {
-        spanAll(raster, y, fillL, fillR, fill);
-      } else if (fillL <= fillR) {
-        spanWhere(raster, y, fillL, fillR, fill, inside);
+      if (thin) {
+        if (outlineLeftEnd + 1 <= outlineRightStart - 1) {
+          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, inside);
+        }
+      } else {
+        spanWhere(raster, y, curL, curR, fill, inside);
       }
     }
     if (thin) {

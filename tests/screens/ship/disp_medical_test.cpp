@@ -35,6 +35,8 @@ constexpr SlotProbe kFrameProbes[] = {
 // The bracket about the scan field (685, 315, 996, 625), with the first pixels outside each part.
 // Upper bend (685, 315, 986, 350) with arms {25, 10}; bar (685, 355, 710, 585); lower bend
 // (685, 590, 986, 625); end caps 10 pixels square at the right ends of the bends' arms.
+// Whether a pen-less half-round paints its own last column (996) is the platform's null-pen
+// rule, so the cap is probed one column inside it and one beyond.
 constexpr SlotProbe kBracketProbes[] = {
     {"upper bend arm, top row", 800, 315, 17},
     {"upper bend arm, last row", 800, 324, 17},
@@ -42,7 +44,7 @@ constexpr SlotProbe kBracketProbes[] = {
     {"upper bend column", 690, 340, 17},
     {"upper bend arm, last column", 985, 320, 17},
     {"upper cap", 990, 320, 17},
-    {"upper cap, last column", 996, 320, 17},
+    {"upper cap, inner column", 995, 320, 17},
     {"right of the upper cap", 997, 320, -1},
     {"bar, first pixel", 685, 355, 19},
     {"bar, last pixel", 709, 584, 19},
