@@ -9,6 +9,7 @@
 #include "screens/propulsion/disp_warp.h"
 #include "screens/ship/disp_analysis.h"
 #include "screens/ship/disp_comm.h"
+#include "screens/ship/disp_medical.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ CDisplay* Create(CKalyx* app) {
 
 ScreenEntry aScreens[kDisplays] = {
     {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, &Create<CDispAnalysis>},
-    {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
+    {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, &Create<CDispMedical>},
     {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, &Create<CDispComm>},
     {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, &Create<CDispWarp>},
     {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, &Create<CDispOrbt>},

@@ -142,16 +142,24 @@ int CDispStd::SetUpUpperPanel(CSubNbrs* upper, const char* upperError) {
 }
 
 int CDispStd::SetUpLowerPanel(CSubDisp* lower, int upperResult) {
+  return SetUpLowerPanel(lower, upperResult, rcLower);
+}
+
+int CDispStd::SetUpLowerPanel(CSubDisp* lower, int upperResult, const RECT& rc) {
   int e = upperResult;
-  if (!lower) e = -1;
-  if (e == 0) {
+  if (e == 0 && lower) {
     lower->RegisterClass();
-    e = lower->SetRect(rcLower);
-    if (e == 0) e = lower->Create(0, 0);
-    if (e == 0) e = lower->SetUp();
+    e = lower->SetRect(rc);
   }
+  return SetUpNextPanel(lower, e, "\nError setting up lower sub display");
+}
+
+int CDispStd::SetUpNextPanel(CSubDisp* panel, int carried, const char* message) {
+  int e = panel ? carried : -1;
+  if (e == 0) e = panel->Create(0, 0);
+  if (e == 0) e = panel->SetUp();
   if (e != 0) {
-    CKalyx::WriteTrace("\nError setting up lower sub display");
+    CKalyx::WriteTrace("%s", message);
     return -1;
   }
   return 0;

@@ -70,6 +70,12 @@ class CDispStd : public CDisplay {
   int SetUpUpperPanel(CSubNbrs* upper, const char* upperError);
   // upperResult carries a failed upper panel on: the lower panel is then not set up either.
   int SetUpLowerPanel(CSubDisp* lower, int upperResult);
+  // The same for a lower panel that takes only part of rcLower.
+  int SetUpLowerPanel(CSubDisp* lower, int upperResult, const RECT& rc);
+  // Creates and sets up a panel that is already registered and placed. A failure carried from
+  // the panel before, a missing panel or its own failure writes message: so one failing panel
+  // reports itself and every panel after it. 0 or -1.
+  int SetUpNextPanel(CSubDisp* panel, int carried, const char* message);
   // Runs the colour cycles once a second.
   void StepAnimations(int step);
 
