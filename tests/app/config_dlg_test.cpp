@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "app/file_bytes.h"
+#include "app/host.h"
+#include "app/screen_table.h"
+#include "display/display.h"
 #include "app/settings_dialogs.h"
 #include "resource.h"
 
@@ -195,6 +198,41 @@ TEST_F(ConfigDialog, OpensWithTheFileValuesNotThoseInMemory) {
   EXPECT_EQ(seconds, "12");
   EXPECT_EQ(title, "Kalyx Operations Console");
   EXPECT_EQ(version, "Version 1.20");
+}
+
+// A screen of the test's own in slot 2, stored under a key of its own: the one table entry is all
+// the settings file, the dialog and the chooser know of it.
+class FakeScreen : public CDisplay {
+ public:
+  explicit FakeScreen(CKalyx* app) : CDisplay(app) { id = 2; }
+};
+
+CDisplay* CreateFakeScreen(CKalyx* app) {
+  return new FakeScreen(app);
+}
+
+TEST_F(ConfigDialog, AScreenJoinsTheSettingsTheDialogAndTheChooserThroughItsTableEntry) {
+  const ScreenEntry saved = aScreens[1];
+  aScreens[1] = {2, "DispFake", &CKalyx::DispMedc, IDC_DISP_MEDC, &CreateFakeScreen};
+  WriteBytes(IniFile(), "[Settings]\r\nDispFake=0\r\n");
+  UINT shown = BST_CHECKED;
+  steps[kSettingsCaption] = [&](DialogDriver& d) {
+    d.then([&](HWND hDlg) { shown = IsDlgButtonChecked(hDlg, IDC_DISP_MEDC); });
+    d.click(IDC_DISP_MEDC);
+    d.click(IDOK);
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(shown, static_cast<UINT>(BST_UNCHECKED));
+  const std::string ini = ReadBytes(IniFile());
+  EXPECT_NE(ini.find("DispFake=1\r\n"), std::string::npos) << ini;
+  EXPECT_EQ(ini.find("DispMedc"), std::string::npos) << ini;
+
+  // Only the fake is enabled now: the chooser builds it through the entry's creator.
+  for (const ScreenEntry& screen : aScreens) kalyx().*screen.enable = screen.number == 2 ? 1 : 0;
+  SelectDisplayAt(0);
+  EXPECT_NE(dynamic_cast<FakeScreen*>(lpDisplay), nullptr);
+  DeleteDisplay();
+  aScreens[1] = saved;
 }
 
 }  // namespace
