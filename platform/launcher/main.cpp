@@ -15,13 +15,16 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
+enum class CopyCheck { Alone, AnotherRuns, Unverifiable };
+
 // A second copy must not flash a window before WinMain turns it away, so the name is tried before
 // the display opens. WinMain takes it for real once this handle is closed again.
-bool anotherCopyRuns() {
+CopyCheck checkForAnotherCopy() {
   HANDLE probe = CreateMutexA(nullptr, FALSE, kMutexName);
-  const bool exists = probe == nullptr || GetLastError() == ERROR_ALREADY_EXISTS;
-  if (probe != nullptr) CloseHandle(probe);
-  return exists;
+  if (probe == nullptr) return CopyCheck::Unverifiable;
+  const bool exists = GetLastError() == ERROR_ALREADY_EXISTS;
+  CloseHandle(probe);
+  return exists ? CopyCheck::AnotherRuns : CopyCheck::Alone;
 }
 
 int runOnDisplay(const kx::LaunchOptions& options) {
@@ -65,7 +68,18 @@ int main(int argc, char** argv) {
     default:
       break;
   }
-  if (anotherCopyRuns()) return 1;
+  // A recording shares nothing with a running saver (no display, no lock), so it runs beside one.
   if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
+  switch (checkForAnotherCopy()) {
+    case CopyCheck::AnotherRuns:
+      return 1;
+    case CopyCheck::Unverifiable:
+      std::fprintf(stderr,
+                   "kalyx: cannot tell whether another copy runs: the lock folder ($XDG_RUNTIME_DIR/kalyx, "
+                   "or /tmp/kalyx-UID) must be a folder of this user's that no one else may open\n");
+      return kExitUsage;
+    case CopyCheck::Alone:
+      break;
+  }
   return runOnDisplay(options);
 }

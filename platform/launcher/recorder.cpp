@@ -99,6 +99,7 @@ int runRecording(const LaunchOptions& options) {
     g_onlyScreen = options.screen;
     lpfnSettingsHook = keepOnlyScreen;
   }
+  keepNamesPrivate(true);
   PlatformOptions platform;
   platform.backend = BackendKind::Headless;
   platform.width = options.width;

@@ -154,12 +154,30 @@ TEST_F(CommandLineTest, SecondCopyEndsAtOnceWithCode1) {
   for (int n = 0; n < 500 && holder.output().empty(); ++n)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   ASSERT_EQ(holder.output(), "owned\n");
-  for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}, {"--record", file("x.png")}}) {
+  for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
     Result r = run(args, 10000);
     EXPECT_EQ(r.code, 1) << r.err;
     EXPECT_EQ(r.err, "");
   }
-  EXPECT_FALSE(std::filesystem::exists(file("x.png")));
+  // A recording shares nothing with the running copy and goes ahead beside it.
+  Result r = run({"--record", file("x.png"), "--screen", "6", "--seconds", "1", "--size", "64x48"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(file("x.png")));
+}
+
+TEST_F(CommandLineTest, ALockFolderOthersMayEnterEndsTheStartWithCode2) {
+  const std::filesystem::path folder = m_home.root() / "run" / "kalyx";
+  std::filesystem::create_directories(folder);
+  std::filesystem::permissions(folder,
+                               std::filesystem::perms::owner_all | std::filesystem::perms::others_all);
+  for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
+    Result r = run(args, 10000);
+    EXPECT_EQ(r.code, 2) << r.err;
+    EXPECT_EQ(lineCount(r.err), 1) << r.err;
+    EXPECT_NE(r.err.find("lock folder"), std::string::npos) << r.err;
+  }
+  // Nothing was planted or made in the folder others may write into.
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST_F(CommandLineTest, SigtermEndsARecordingCleanly) {
