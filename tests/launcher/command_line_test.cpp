@@ -101,6 +101,19 @@ TEST_F(CommandLineTest, WithoutDisplayTheSaverAndTheDialogSuggestRecording) {
   }
 }
 
+TEST_F(CommandLineTest, AnUnusableDisplayIsSaidAndEndsWithCode2InsteadOfAnInvisibleRun) {
+  // SDL would fall back to drawing off screen here; only a driver the user names may do that.
+  for (const char* display : {":999", "", "/tmp/kalyx-no-such-socket"}) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
+      args.insert(args.begin(), kalyxPath());
+      Process p(args, {std::string("DISPLAY=") + display}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+      EXPECT_EQ(p.wait(20000), 2) << "DISPLAY=" << display << " " << args.size();
+      EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
+      EXPECT_NE(p.errors().find("cannot open the display"), std::string::npos) << p.errors();
+    }
+  }
+}
+
 TEST_F(CommandLineTest, RecordsTheTestScreenAsPngWithoutDisplay) {
   Result r = run({"--record", file("out.png"), "--screen", "6", "--size", "1024x768", "--seconds", "3"});
   ASSERT_EQ(r.code, 0) << r.err;
