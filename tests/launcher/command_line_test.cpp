@@ -152,6 +152,26 @@ TEST_F(CommandLineTest, GifHoldsEveryTickWithItsDelay) {
   EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none);
 }
 
+TEST_F(CommandLineTest, AFullDiskLeavesNoPartialRecordingBehind) {
+  // The file-size limit stands in for a full disk: writes past 512 bytes fail as they would with no
+  // space left, and the old file of that name stays as it was.
+  for (const char* name : {"full.gif", "full.png"}) {
+    const std::string old = "the previous recording";
+    std::ofstream(file(name)) << old;
+    const std::string command = "ulimit -f 1; trap '' XFSZ; exec '" + kalyxPath() + "' --record '" +
+                                file(name) + "' --screen 6 --size 640x480 --seconds 2";
+    Process p({"sh", "-c", command}, {}, kNoDisplay);
+    EXPECT_EQ(p.wait(60000), 1) << name << ": " << p.errors();
+    EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
+    EXPECT_EQ(readFile(file(name)), old) << name;
+  }
+  // Nothing else is left in the folder: no temporary file either.
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(m_home.root()))
+    entries += entry.is_regular_file();
+  EXPECT_EQ(entries, 2);
+}
+
 TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
   // Screen 1 joins the build later; until then --screen 1 says so instead of recording black.
   Result r = run({"--record", file("one.png"), "--screen", "1", "--seconds", "1"});
