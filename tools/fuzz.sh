@@ -29,7 +29,7 @@ for target in "${targets[@]}"; do
   # runaway allocation is a finding too.
   log=$build/$name.log
   if ! ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$build/fuzz/$target" -runs="$runs" -seed=1 -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    "$build/fuzz/$target" -runs="$runs" -seed=1 -timeout=60 -rss_limit_mb=2048 -max_len=65536 \
     -artifact_prefix="$build/crash-$name-" -print_final_stats=1 "$corpus" >"$log" 2>&1; then
     cat "$log" >&2
     echo "fuzz: $target failed (log $log)" >&2

@@ -92,7 +92,30 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
   }
 }
 
-bool replaceWholeFile(const std::filesystem::path& path, const std::string& bytes) {
+namespace {
+
+// The file a chain of links ends at (the path itself when it is no link), so a linked profile is
+// written where the link points and the link stays; nothing after 40 links, as the kernel gives up.
+std::optional<std::filesystem::path> finalTarget(std::filesystem::path path) {
+  for (int links = 0; links <= 40; ++links) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+    std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) return std::nullopt;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool replaceWholeFile(const std::filesystem::path& link, const std::string& bytes) {
+  std::optional<std::filesystem::path> target = finalTarget(link);
+  if (!target) {
+    SetLastError(ERROR_CANT_RESOLVE_FILENAME);
+    return false;
+  }
+  const std::filesystem::path& path = *target;
   struct stat old {};
   bool existed = ::stat(path.c_str(), &old) == 0;
   if (existed && !S_ISREG(old.st_mode)) {

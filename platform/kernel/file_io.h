@@ -16,7 +16,8 @@ DWORD win32ErrorFromErrno(int error);
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
 // Writes the bytes to a new file in the same folder and renames it over the old one, so the old
-// file stays whole when anything fails. Sets the last error and returns false on failure.
+// file stays whole when anything fails. A link is written through: its final target is replaced
+// and the link stays. Sets the last error and returns false on failure.
 bool replaceWholeFile(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace kx

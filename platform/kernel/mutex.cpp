@@ -5,6 +5,7 @@
 // opened while another process holds the name does not keep the name alive once that process ends.
 #include <windows.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -57,10 +58,18 @@ namespace {
 // $XDG_RUNTIME_DIR/kalyx, or /tmp/kalyx-<uid> where there is none; private to the user.
 std::string lockFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  std::string folder = runtime && runtime[0] == '/' ? std::string(runtime) + "/kalyx"
-                                                    : "/tmp/kalyx-" + std::to_string(::getuid());
-  ::mkdir(folder.c_str(), 0700);
-  return folder;
+  return runtime && runtime[0] == '/' ? std::string(runtime) + "/kalyx"
+                                      : "/tmp/kalyx-" + std::to_string(::getuid());
+}
+
+// Another user who made the folder first, or who may write into it, could hold the lock for us
+// or plant links in it; so the folder must be a directory (not a link to one) that this user
+// owns, with no access for group or others.
+bool folderIsPrivate(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) != 0) return false;
+  return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
 // Names are case-sensitive and may hold any character; everything but letters, digits, '-' and
@@ -88,6 +97,8 @@ std::string lockFileName(const std::string& name) {
   return escaped + ".lock";
 }
 
+std::atomic<bool> g_namesPrivate{false};
+
 struct Registry {
   std::mutex guard;
   std::map<std::string, std::weak_ptr<MutexState>> named;
@@ -105,6 +116,11 @@ HANDLE addHandle(std::shared_ptr<MutexState> state, DWORD error) {
 }
 
 }  // namespace
+
+void keepNamesPrivate(bool keep) {
+  g_namesPrivate = keep;
+}
+
 }  // namespace kx
 
 HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES /*lpMutexAttributes*/, BOOL bInitialOwner, LPCSTR lpName) {
@@ -117,10 +133,22 @@ HANDLE WINAPI CreateMutexA(LPSECURITY_ATTRIBUTES /*lpMutexAttributes*/, BOOL bIn
   if (std::shared_ptr<kx::MutexState> existing = registry.named[name].lock()) {
     return kx::addHandle(std::move(existing), ERROR_ALREADY_EXISTS);
   }
-  std::string path = kx::lockFolder() + "/" + kx::lockFileName(name);
-  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (kx::g_namesPrivate) {
+    auto state = std::make_shared<kx::MutexState>(-1, owned);
+    registry.named[name] = state;
+    return kx::addHandle(std::move(state), ERROR_SUCCESS);
+  }
+  const std::string folder = kx::lockFolder();
+  if (!kx::folderIsPrivate(folder)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    registry.named.erase(name);
+    return nullptr;
+  }
+  // A link in place of the lock file is refused rather than followed.
+  std::string path = folder + "/" + kx::lockFileName(name);
+  int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) {
-    SetLastError(kx::win32ErrorFromErrno(errno));
+    SetLastError(errno == ELOOP ? ERROR_ACCESS_DENIED : kx::win32ErrorFromErrno(errno));
     registry.named.erase(name);
     return nullptr;
   }

@@ -1,6 +1,8 @@
 #include "kernel/paths.h"
 
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 #include <string>
 #include <system_error>
 
@@ -9,13 +11,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// $HOME, or the user's home in the password database when it is unset; never a folder others
+// share, where anyone could plant settings.
+fs::path homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return home;
+  if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir && entry->pw_dir[0] == '/')
+    return entry->pw_dir;
+  return "/nonexistent";  // reads find nothing and writes fail, as for a missing home
+}
+
 fs::path xdgFolder(const char* variable, const char* fallbackUnderHome) {
   // The XDG rules ignore a relative value.
   const char* value = std::getenv(variable);
   if (value && value[0] == '/') return fs::path(value) / "kalyx";
-  const char* home = std::getenv("HOME");
-  fs::path base = home && home[0] ? fs::path(home) : fs::path("/tmp");
-  return base / fallbackUnderHome / "kalyx";
+  return homeFolder() / fallbackUnderHome / "kalyx";
 }
 
 bool isDriveLetter(char c) {

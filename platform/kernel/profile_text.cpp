@@ -58,18 +58,25 @@ ProfileLines::ProfileLines(std::string_view text) : m_text(text) {
   if (m_text.substr(0, kUtf8Mark.size()) == kUtf8Mark) m_pos = kUtf8Mark.size();
 }
 
+// A line ends at CR LF, LF or a lone CR, whichever style the file was written in.
 bool ProfileLines::next(ProfileLine& line) {
   if (m_pos >= m_text.size()) return false;
-  const char* start = m_text.data() + m_pos;
-  const void* lineFeed = std::memchr(start, '\n', m_text.size() - m_pos);
-  size_t length =
-      lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) - start) : m_text.size() - m_pos;
+  size_t breakAt = m_text.find_first_of(kLineBreak, m_pos);
+  size_t length = (breakAt == std::string_view::npos ? m_text.size() : breakAt) - m_pos;
   line.begin = m_pos;
-  line.hasBreak = lineFeed != nullptr;
-  line.end = m_pos + length + (line.hasBreak ? 1 : 0);
-  classify(std::string_view(start, length), line);
+  line.hasBreak = breakAt != std::string_view::npos;
+  line.end = m_pos + length;
+  if (line.hasBreak) line.end += m_text.substr(breakAt, 2) == "\r\n" ? 2 : 1;
+  classify(m_text.substr(m_pos, length), line);
   m_pos = line.end;
   return true;
+}
+
+std::string_view profileLineBreak(std::string_view text) {
+  size_t breakAt = text.find_first_of(kLineBreak);
+  if (breakAt == std::string_view::npos) return kLineBreak;
+  if (text[breakAt] == '\n') return "\n";
+  return text.substr(breakAt, 2) == kLineBreak ? kLineBreak : "\r";
 }
 
 bool sameProfileName(std::string_view a, std::string_view b) {
@@ -159,15 +166,16 @@ std::optional<std::string> editProfileText(std::string_view text, std::string_vi
 
   std::string result;
   if (key && value) {
+    const std::string_view lineBreak = profileLineBreak(text);
     std::string newLine;
     if (!replaced && !sectionSeen) {
-      if (!text.empty() && text.back() != '\n') newLine.append(kLineBreak);
-      newLine.append("[").append(sectionName).append("]").append(kLineBreak);
+      if (!text.empty() && text.back() != '\n' && text.back() != '\r') newLine.append(lineBreak);
+      newLine.append("[").append(sectionName).append("]").append(lineBreak);
       insertAt = text.size();
     } else if (!replaced && insertAfterUnbrokenLine) {
-      newLine.append(kLineBreak);
+      newLine.append(lineBreak);
     }
-    newLine.append(spelling).append("=").append(value).append(kLineBreak);
+    newLine.append(spelling).append("=").append(value).append(lineBreak);
     Range range = replaced ? *replaced : Range{insertAt, insertAt};
     result.reserve(text.size() + newLine.size());
     result.append(text.substr(0, range.begin)).append(newLine).append(text.substr(range.end));

@@ -1,4 +1,5 @@
-// The text of a profile (INI) file: reading it line by line and editing it.
+// The text of a profile (INI) file: reading it line by line (lines end in CR LF, LF or CR) and
+// editing it.
 //
 // Both work in one pass over the bytes and keep nothing per line, so a 50 MB file costs time in
 // proportion to its size and no more memory than its own copy.
@@ -43,10 +44,14 @@ std::optional<std::string_view> findProfileValue(std::string_view text, std::str
 std::vector<std::string_view> profileSectionNames(std::string_view text);
 std::vector<std::string_view> profileKeyNames(std::string_view text, std::string_view section);
 
+// The line break the text already uses (that of its first line): CR LF, LF or CR; CR LF for a
+// text of one line.
+std::string_view profileLineBreak(std::string_view text);
+
 // Sets a key's value (the first key of that name keeps its place and spelling; a new one goes to
 // the end of its section, a new section to the end of the text), deletes a key when value is
-// null, or deletes the section when key is null. New lines end in CR LF. Returns the edited
-// text, or nothing when the text does not change.
+// null, or deletes the section when key is null. New lines end in the text's own line break.
+// Returns the edited text, or nothing when the text does not change.
 std::optional<std::string> editProfileText(std::string_view text, std::string_view section, const char* key,
                                            const char* value);
 

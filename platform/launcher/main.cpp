@@ -16,6 +16,15 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
+// Whether another copy runs is WinMain's decision alone, as on Windows. A lock folder that others
+// could tamper with is no answer to that question, so it is said before anything opens.
+bool lockCanBeChecked() {
+  HANDLE probe = CreateMutexA(nullptr, FALSE, kMutexName);
+  if (probe == nullptr) return false;
+  CloseHandle(probe);
+  return true;
+}
+
 int runOnDisplay(const kx::LaunchOptions& options) {
   std::string cmdLine = options.winCmdLine;
   const bool window = options.mode == kx::LaunchOptions::Mode::Window;
@@ -57,7 +66,14 @@ int main(int argc, char** argv) {
     default:
       break;
   }
-  // WinMain turns a second copy away (exit code 1) before it shows anything.
+  // A recording shares nothing with a running saver (no display, no lock), so it runs beside one.
   if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
+  if (!lockCanBeChecked()) {
+    std::fprintf(stderr,
+                 "kalyx: cannot tell whether another copy runs: the lock folder ($XDG_RUNTIME_DIR/kalyx, "
+                 "or /tmp/kalyx-UID) must be a folder of this user's that no one else may open\n");
+    return kExitUsage;
+  }
+  // WinMain turns a second copy away (exit code 1) before it shows anything.
   return runOnDisplay(options);
 }

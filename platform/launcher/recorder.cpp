@@ -9,6 +9,7 @@
 #include "kx/module.h"
 #include "kx/platform.h"
 #include "launcher/gif_writer.h"
+#include "launcher/output_file.h"
 
 namespace kx {
 
@@ -29,14 +30,12 @@ bool endsWith(const std::string& text, const char* tail) {
 class Recording {
  public:
   explicit Recording(const LaunchOptions& options)
-      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {}
+      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")), m_output(options.recordPath) {}
 
+  // The file is made now, so a recording that cannot be written fails before the whole run.
   std::string open() {
-    if (m_gif) return m_gifWriter.open(m_options.recordPath, m_options.width, m_options.height);
-    // Fail now rather than after the whole run.
-    FILE* probe = std::fopen(m_options.recordPath.c_str(), "wb");
-    if (probe == nullptr) return "cannot write " + m_options.recordPath;
-    std::fclose(probe);
+    if (std::string error = m_output.create(); !error.empty()) return error;
+    if (m_gif) return m_gifWriter.open(m_output.temporaryPath(), m_options.width, m_options.height);
     return {};
   }
 
@@ -55,7 +54,8 @@ class Recording {
     }
     if (!over) return false;
     m_done = true;
-    if (m_error.empty()) m_error = m_gif ? m_gifWriter.close() : saveDesktopPng(m_options.recordPath);
+    if (m_error.empty()) m_error = m_gif ? m_gifWriter.close() : saveDesktopPng(m_output.temporaryPath());
+    if (m_error.empty()) m_error = m_output.commit();
     // The window closes as an end request would close it.
     HWND main = lpKalyx != nullptr ? lpKalyx->hwndMain : nullptr;
     if (main != nullptr) {
@@ -78,6 +78,7 @@ class Recording {
  private:
   const LaunchOptions& m_options;
   bool m_gif;
+  OutputFile m_output;  // before the writer, so the writer has closed the file when it goes
   GifWriter m_gifWriter;
   bool m_started = false;
   bool m_done = false;
@@ -108,6 +109,7 @@ int runRecording(const LaunchOptions& options) {
     g_onlyScreen = options.screen;
     lpfnSettingsHook = keepOnlyScreen;
   }
+  keepNamesPrivate(true);
   PlatformOptions platform;
   platform.backend = BackendKind::Headless;
   platform.width = options.width;

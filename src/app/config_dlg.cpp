@@ -74,7 +74,12 @@ int ApplyConfig(HWND hwnd) {
   kalyx->ScrnScnds = seconds;
   kalyx->ScrnTran = IsOn(hwnd, IDC_SCRN_TRAN);  // always 0: there is no such box
   kalyx->ScrnAnim = IsOn(hwnd, IDC_SCRN_ANIM);
-  kalyx->SaveSettings();
+  // The dialog stays open, so the user may free the file or the disk and press OK again.
+  if (kalyx->SaveSettings() != 0) {
+    MessageBoxA(hwnd, "The settings could not be saved:\nKalyx.ini cannot be written", kErrorCaption,
+                MB_ICONEXCLAMATION);
+    return -1;
+  }
   return 0;
 }
 

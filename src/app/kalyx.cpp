@@ -133,18 +133,22 @@ void CKalyx::LoadSettings() {
   if (StrAssign(&CommText, text) != nullptr) ReplacePairs(CommText, "||", "\r\n");
 }
 
-void CKalyx::SaveSettings() {
-  ForEachIntKey([this](const char* key, int CKalyx::*field, int) {
+int CKalyx::SaveSettings() {
+  bool written = true;
+  ForEachIntKey([this, &written](const char* key, int CKalyx::*field, int) {
     char* number = IntToText(this->*field);
-    WritePrivateProfileStringA(kSection, key, number != nullptr ? number : "0", kIniFile);
+    written =
+        WritePrivateProfileStringA(kSection, key, number != nullptr ? number : "0", kIniFile) && written;
     delete[] number;
   });
   char* stored = nullptr;
   // A lone CR or LF is kept as it is; only CR LF pairs become "||".
   if (StrDup(&stored, CommText) != nullptr) ReplacePairs(stored, "\r\n", "||");
-  WritePrivateProfileStringA(kSection, "CommText", stored != nullptr ? stored : "", kIniFile);
+  written =
+      WritePrivateProfileStringA(kSection, "CommText", stored != nullptr ? stored : "", kIniFile) && written;
   delete[] stored;
   CountDisplays();
+  return written ? 0 : -1;
 }
 
 void CKalyx::CountDisplays() {

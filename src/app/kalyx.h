@@ -20,8 +20,9 @@ class CKalyx : public BGui {
 
   // Reads every key (defaults and corrections included), then the derived values.
   void LoadSettings();
-  // Writes every key; line breaks of CommText are stored as "||".
-  void SaveSettings();
+  // Writes every key; line breaks of CommText are stored as "||". 0, or -1 when any key could not
+  // be written (every key is still tried).
+  int SaveSettings();
   // DispCnt from the five screen flags; a non-zero count turns the test screen off for good.
   void CountDisplays();
   // Creates the 28 colour objects and gives them the colours of the current scheme. Always 0.

@@ -73,7 +73,11 @@ BOOL StoreNewPassword(HWND dlg) {
     return FALSE;
   }
   TransformPassword(typed);
-  WritePrivateProfileStringA(kSection, kKey, typed, kControlIni);
+  // The dialog stays open when the password cannot be stored, so the user knows the old one holds.
+  if (!WritePrivateProfileStringA(kSection, kKey, typed, kControlIni)) {
+    MessageBoxA(dlg, "The new password could not be saved.", "Password not saved", MB_ICONEXCLAMATION);
+    return FALSE;
+  }
   EndDialog(dlg, 1);
   return TRUE;
 }

@@ -1,5 +1,8 @@
 #include "app/config_dlg.h"
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -123,6 +126,45 @@ TEST_F(ConfigDialog, RefusalsShowTheirMessageKeepTheDialogOpenAndWriteNothing) {
     EXPECT_EQ(box.owner, dialog);
     EXPECT_FALSE(std::filesystem::exists(IniFile()));
   }
+}
+
+TEST_F(ConfigDialog, ASaveThatFailsIsShownAndKeepsTheDialogOpen) {
+  struct Case {
+    const char* what;
+    void (*plant)(const std::filesystem::path& ini);
+  } cases[] = {
+      {"a folder", [](const std::filesystem::path& ini) { std::filesystem::create_directories(ini); }},
+      {"a FIFO",
+       [](const std::filesystem::path& ini) {
+         std::filesystem::create_directories(ini.parent_path());
+         ::mkfifo(ini.c_str(), 0600);
+       }},
+      {"a link that loops",
+       [](const std::filesystem::path& ini) {
+         std::filesystem::create_directories(ini.parent_path());
+         std::filesystem::create_symlink(ini.filename(), ini);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(IniFile());
+    c.plant(IniFile());
+    clearShownMessageBoxes();
+    bool stayedOpen = false;
+    HWND dialog = nullptr;
+    steps[kSettingsCaption] = [&](DialogDriver& d) {
+      dialog = d.dialog();
+      d.click(IDOK).then([&](HWND hDlg) { stayedOpen = IsWindowVisible(hDlg) != FALSE; });
+      d.press(VK_ESCAPE);
+    };
+    Run();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(shownMessageBoxes().size(), 1u);
+    EXPECT_EQ(shownMessageBoxes()[0].text, "The settings could not be saved:\nKalyx.ini cannot be written");
+    EXPECT_EQ(shownMessageBoxes()[0].caption, "KALYX Settings - Error");
+    EXPECT_EQ(shownMessageBoxes()[0].owner, dialog);
+  }
+  std::filesystem::remove_all(IniFile());
 }
 
 TEST_F(ConfigDialog, ZeroSecondsAndTheLogoScreenAloneAreAccepted) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/file_bytes.h"
@@ -63,6 +64,17 @@ TEST_F(PasswordDialogs, NewPasswordTypedTwiceInAnyCaseIsStored) {
   Type(203, "ABC");
   EXPECT_EQ(Press(DlgSetPasswordProc, IDOK).first, TRUE);
   EXPECT_EQ(StoredPassword(), Transformed("ABC"));
+}
+
+TEST_F(PasswordDialogs, APasswordThatCannotBeStoredIsSaidAndKeepsTheDialogOpen) {
+  std::filesystem::create_directories(home.windowsDirectory() / "CONTROL.INI");  // no file to write
+  Type(202, "abc");
+  Type(203, "abc");
+  auto [result, boxes] = Press(DlgSetPasswordProc, IDOK);
+  EXPECT_EQ(result, FALSE);
+  EXPECT_NE(boxes.find("Password not saved: The new password could not be saved."), std::string::npos)
+      << boxes;
+  EXPECT_TRUE(IsWindow(dlg));
 }
 
 TEST_F(PasswordDialogs, MismatchedNewPasswordsAreRefused) {

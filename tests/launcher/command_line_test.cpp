@@ -101,6 +101,19 @@ TEST_F(CommandLineTest, WithoutDisplayTheSaverAndTheDialogSuggestRecording) {
   }
 }
 
+TEST_F(CommandLineTest, AnUnusableDisplayIsSaidAndEndsWithCode2InsteadOfAnInvisibleRun) {
+  // SDL would fall back to drawing off screen here; only a driver the user names may do that.
+  for (const char* display : {":999", "", "/tmp/kalyx-no-such-socket"}) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
+      args.insert(args.begin(), kalyxPath());
+      Process p(args, {std::string("DISPLAY=") + display}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+      EXPECT_EQ(p.wait(20000), 2) << "DISPLAY=" << display << " " << args.size();
+      EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
+      EXPECT_NE(p.errors().find("cannot open the display"), std::string::npos) << p.errors();
+    }
+  }
+}
+
 TEST_F(CommandLineTest, RecordsTheTestScreenAsPngWithoutDisplay) {
   Result r = run({"--record", file("out.png"), "--screen", "6", "--size", "1024x768", "--seconds", "3"});
   ASSERT_EQ(r.code, 0) << r.err;
@@ -139,6 +152,26 @@ TEST_F(CommandLineTest, GifHoldsEveryTickWithItsDelay) {
   EXPECT_NE(perms & std::filesystem::perms::others_read, std::filesystem::perms::none);
 }
 
+TEST_F(CommandLineTest, AFullDiskLeavesNoPartialRecordingBehind) {
+  // The file-size limit stands in for a full disk: writes past 512 bytes fail as they would with no
+  // space left, and the old file of that name stays as it was.
+  for (const char* name : {"full.gif", "full.png"}) {
+    const std::string old = "the previous recording";
+    std::ofstream(file(name)) << old;
+    const std::string command = "ulimit -f 1; trap '' XFSZ; exec '" + kalyxPath() + "' --record '" +
+                                file(name) + "' --screen 6 --size 640x480 --seconds 2";
+    Process p({"sh", "-c", command}, {}, kNoDisplay);
+    EXPECT_EQ(p.wait(60000), 1) << name << ": " << p.errors();
+    EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
+    EXPECT_EQ(readFile(file(name)), old) << name;
+  }
+  // Nothing else is left in the folder: no temporary file either.
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(m_home.root()))
+    entries += entry.is_regular_file();
+  EXPECT_EQ(entries, 2);
+}
+
 TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
   // Screen 1 joins the build later; until then --screen 1 says so instead of recording black.
   Result r = run({"--record", file("one.png"), "--screen", "1", "--seconds", "1"});
@@ -162,12 +195,25 @@ TEST_F(CommandLineTest, SecondCopyEndsAtOnceWithCode1) {
     EXPECT_EQ(p.wait(10000), 1) << p.errors();
     EXPECT_EQ(p.errors(), "");
   }
-  for (const char* name : {"x.png", "x.gif"}) {
-    Result r = run({"--record", file(name)}, 10000);
-    EXPECT_EQ(r.code, 1) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_FALSE(std::filesystem::exists(file(name))) << name;
+  // A recording shares nothing with the running copy and goes ahead beside it.
+  Result r = run({"--record", file("x.png"), "--screen", "6", "--seconds", "1", "--size", "64x48"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(file("x.png")));
+}
+
+TEST_F(CommandLineTest, ALockFolderOthersMayEnterEndsTheStartWithCode2) {
+  const std::filesystem::path folder = m_home.root() / "run" / "kalyx";
+  std::filesystem::create_directories(folder);
+  std::filesystem::permissions(folder,
+                               std::filesystem::perms::owner_all | std::filesystem::perms::others_all);
+  for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
+    Result r = run(args, 10000);
+    EXPECT_EQ(r.code, 2) << r.err;
+    EXPECT_EQ(lineCount(r.err), 1) << r.err;
+    EXPECT_NE(r.err.find("lock folder"), std::string::npos) << r.err;
   }
+  // Nothing was planted or made in the folder others may write into.
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST_F(CommandLineTest, SigtermEndsARecordingCleanly) {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -41,6 +42,12 @@ Process::Process(const std::vector<std::string>& argv, const std::vector<std::st
                  const std::vector<std::string>& unsetEnv)
     : m_outPath(tempFile("out")), m_errPath(tempFile("err")) {
   std::vector<std::string> env = setEnv;
+  // A program under the sanitizers reports what system libraries keep until exit as leaks; the
+  // test preset names the suppressions, and a test run by hand gets the same.
+  const bool lsanSet = std::any_of(setEnv.begin(), setEnv.end(),
+                                   [](const std::string& e) { return named(e.c_str(), "LSAN_OPTIONS"); });
+  if (!lsanSet && std::getenv("LSAN_OPTIONS") == nullptr)
+    env.emplace_back("LSAN_OPTIONS=suppressions=" KALYX_SOURCE_DIR "/tools/lsan.supp:print_suppressions=0");
   for (char** e = environ; *e != nullptr; ++e) {
     bool drop = false;
     for (const std::string& name : unsetEnv) drop = drop || named(*e, name);

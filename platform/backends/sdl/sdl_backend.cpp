@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "backends/backend.h"
+#include "backends/sdl/sdl_video.h"
 
 namespace kx {
 
@@ -68,8 +69,7 @@ class SdlBackend : public Backend {
 
   std::string open(const PlatformOptions& options) override {
     if (std::string reason = noDisplayReason(); !reason.empty()) return reason;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-      return std::string("cannot open the display: ") + SDL_GetError();
+    if (std::string reason = openVisibleVideo(); !reason.empty()) return reason;
     m_initialised = true;
     int width = options.width, height = options.height;
     // Hidden until the first frame is presented: a copy that ends before it shows anything (a

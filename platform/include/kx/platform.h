@@ -28,6 +28,10 @@ struct PlatformOptions {
 // desktop that is started on first use.
 std::string startPlatform(const PlatformOptions& options = {});
 
+// Named objects (mutexes) made from now on are seen by this process only and lock nothing on the
+// machine, for a run that shares nothing with other programs (a recording beside a saver).
+void keepNamesPrivate(bool keep);
+
 // Destroys the windows still open, kills every timer, empties the queue and shuts the backend.
 void stopPlatform();
 

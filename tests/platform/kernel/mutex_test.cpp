@@ -5,9 +5,12 @@
 #include <csignal>
 #include <fcntl.h>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -137,6 +140,71 @@ TEST_F(NamedMutex, AKilledHolderFreesTheNameForTheNextProcess) {
   HANDLE mine = CreateMutexA(nullptr, TRUE, name.c_str());
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
   CloseHandle(mine);
+}
+
+}  // namespace
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void makeFolder(const fs::path& folder, mode_t mode) {
+  fs::create_directory(folder);
+  ::chmod(folder.c_str(), mode);
+}
+
+// The lock folder as CreateMutexA makes it in the test's home.
+class LockFolder : public NamedMutex {
+ protected:
+  fs::path folder() const { return home.root() / "run" / "kalyx"; }
+  void expectRefused(const char* what) {
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, "KALYX32 Screen Saver");
+    EXPECT_EQ(mutex, nullptr) << what;
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << what;
+    if (mutex != nullptr) CloseHandle(mutex);
+  }
+};
+
+TEST_F(LockFolder, IsMadePrivateToTheUser) {
+  HANDLE mutex = CreateMutexA(nullptr, TRUE, "KALYX32 Screen Saver");
+  ASSERT_NE(mutex, nullptr);
+  EXPECT_EQ(fs::status(folder()).permissions() & fs::perms::all, fs::perms::owner_all);
+  CloseHandle(mutex);
+}
+
+TEST_F(LockFolder, OneOthersCouldEnterOrThatIsNoFolderIsRefused) {
+  struct Case {
+    const char* what;
+    void (*plant)(const fs::path& folder, const fs::path& root);
+  } cases[] = {
+      {"group may write", [](const fs::path& f, const fs::path&) { makeFolder(f, 0770); }},
+      {"others may read", [](const fs::path& f, const fs::path&) { makeFolder(f, 0704); }},
+      {"a plain file", [](const fs::path& f, const fs::path&) { std::ofstream(f.string()) << "x"; }},
+      {"a link to a private folder",
+       [](const fs::path& f, const fs::path& root) {
+         makeFolder(root / "elsewhere", 0700);
+         fs::create_directory_symlink(root / "elsewhere", f);
+       }},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(folder());
+    c.plant(folder(), home.root());
+    expectRefused(c.what);
+  }
+}
+
+TEST_F(LockFolder, OneOwnedBySomeoneElseIsRefused) {
+  makeFolder(folder(), 0700);
+  if (::chown(folder().c_str(), 65534, 65534) != 0) GTEST_SKIP() << "only root can give the folder away";
+  expectRefused("owned by nobody");
+}
+
+TEST_F(LockFolder, APlantedLinkInPlaceOfTheLockIsNotFollowed) {
+  makeFolder(folder(), 0700);
+  const fs::path target = home.root() / "victim";
+  fs::create_symlink(target, folder() / "KALYX32%20Screen%20Saver.lock");
+  expectRefused("a planted link");
+  EXPECT_FALSE(fs::exists(target));
 }
 
 }  // namespace

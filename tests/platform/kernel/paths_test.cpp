@@ -1,6 +1,8 @@
 #include "kernel/paths.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "support/temp_home.h"
 
@@ -47,6 +49,24 @@ TEST(Paths, FoldersFollowTheDefaultsWithoutXdgVariables) {
   ::setenv("XDG_STATE_HOME", "relative/ignored", 1);
   EXPECT_EQ(windowsDirectory(), home.home() / ".config" / "kalyx");
   EXPECT_EQ(driveCRoot(), home.home() / ".local" / "state" / "kalyx");
+}
+
+TEST(Paths, WithoutHomeTheFoldersAreInTheUsersHomeFromThePasswordDatabase) {
+  test::TempHome home;
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::unsetenv("XDG_STATE_HOME");
+  const passwd* entry = ::getpwuid(::getuid());
+  ASSERT_NE(entry, nullptr);
+  const std::filesystem::path own = entry->pw_dir;
+  for (const char* value : {static_cast<const char*>(nullptr), "", "relative"}) {
+    if (value) {
+      ::setenv("HOME", value, 1);
+    } else {
+      ::unsetenv("HOME");
+    }
+    EXPECT_EQ(windowsDirectory(), own / ".config" / "kalyx") << (value ? value : "unset");
+    EXPECT_EQ(driveCRoot(), own / ".local" / "state" / "kalyx") << (value ? value : "unset");
+  }
 }
 
 TEST(Paths, OnlyTheMappedFoldersAreCreatedForAFile) {

@@ -148,6 +148,44 @@ TEST_F(Profile, AFailedReplaceLeavesTheOldFileWhole) {
   EXPECT_EQ(fs::directory_iterator(home.windowsDirectory())->path(), ini);  // no temporary left behind
 }
 
+TEST_F(Profile, ALinkedFileIsWrittenThroughAndStaysALink) {
+  // Kalyx.ini -> relative link -> absolute link -> the real file, in a folder of its own.
+  const fs::path real = home.root() / "dotfiles" / "kalyx.ini";
+  writeBytes(real, "[Settings]\nClrCd=1\n");
+  fs::create_directories(ini.parent_path());
+  fs::create_symlink(real, home.root() / "dotfiles" / "absolute");
+  fs::create_symlink("../../dotfiles/absolute", ini);
+  ASSERT_TRUE(WritePrivateProfileStringA("Settings", "ClrCd", "2", "Kalyx.ini"));
+  EXPECT_TRUE(fs::is_symlink(ini));
+  EXPECT_TRUE(fs::is_symlink(home.root() / "dotfiles" / "absolute"));
+  EXPECT_EQ(readBytes(real), "[Settings]\nClrCd=2\n");
+  EXPECT_EQ(GetPrivateProfileIntA("Settings", "ClrCd", 0, "Kalyx.ini"), 2u);
+}
+
+TEST_F(Profile, ALinkToNothingGetsItsTargetAndALoopIsRefused) {
+  fs::create_directories(ini.parent_path());
+  fs::create_symlink(home.root() / "elsewhere.ini", ini);
+  ASSERT_TRUE(WritePrivateProfileStringA("Settings", "ClrCd", "3", "Kalyx.ini"));
+  EXPECT_EQ(readBytes(home.root() / "elsewhere.ini"), "[Settings]\r\nClrCd=3\r\n");
+
+  const fs::path loop = home.windowsDirectory() / "Loop.ini";
+  fs::create_symlink("Loop.ini", loop);
+  EXPECT_FALSE(WritePrivateProfileStringA("Settings", "ClrCd", "3", "Loop.ini"));
+  EXPECT_TRUE(fs::is_symlink(loop));
+}
+
+TEST_F(Profile, EachLineBreakStyleIsReadAndKept) {
+  for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
+    const std::string br = lineBreak;
+    writeBytes(ini, "[Settings]" + br + "ClrCd=1" + br + "ScrnScnds=30" + br);
+    EXPECT_EQ(GetPrivateProfileIntA("Settings", "ScrnScnds", 0, "Kalyx.ini"), 30u);
+    ASSERT_TRUE(WritePrivateProfileStringA("Settings", "ClrCd", "2", "Kalyx.ini"));
+    ASSERT_TRUE(WritePrivateProfileStringA("Other", "Key", "v", "Kalyx.ini"));
+    EXPECT_EQ(readBytes(ini),
+              "[Settings]" + br + "ClrCd=2" + br + "ScrnScnds=30" + br + "[Other]" + br + "Key=v" + br);
+  }
+}
+
 TEST_F(Profile, AnUnreadableFileGivesDefaultsAndIsNotOverwritten) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
   writeBytes(ini, "[S]\r\nk=secret\r\n");

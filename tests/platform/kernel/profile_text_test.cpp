@@ -62,8 +62,12 @@ TEST(ProfileText, ListsSectionAndKeyNames) {
 
 TEST(ProfileText, ToleratesLineEndingsMarksAndGarbage) {
   EXPECT_EQ(findProfileValue("\xEF\xBB\xBF[S]\nk=v", "S", "k"), "v");
-  EXPECT_EQ(findProfileValue("[S]\rk=v\n", "S", "k"), std::nullopt);  // a lone CR does not end a line
-  EXPECT_EQ(findProfileValue("[S\nk=v\n", "S", "k"), "v");            // a header without its bracket
+  EXPECT_EQ(findProfileValue("[S]\rk=v\n", "S", "k"), "v");  // a lone CR ends a line too
+  EXPECT_EQ(findProfileValue("[S]\rj=1\rk=v\r", "S", "k"), "v");
+  EXPECT_EQ(findProfileValue("[S]\r\n\r\nk=v\n\r", "S", "k"), "v");
+  EXPECT_EQ(profileKeyNames("[S]\ra=1\r\rb=2\r\nc=3\nd=4", "S"),
+            (std::vector<std::string_view>{"a", "b", "c", "d"}));
+  EXPECT_EQ(findProfileValue("[S\nk=v\n", "S", "k"), "v");  // a header without its bracket
   EXPECT_EQ(findProfileValue(std::string_view("[S]\n\0\xff=\x01\nk=v", 12), "S", "k"), "v");
   EXPECT_EQ(findProfileValue("", "S", "k"), std::nullopt);
 }
@@ -84,9 +88,15 @@ const EditCase kEdits[] = {
     {"new key ends its section before blanks", "[s]\r\na=1\r\n\r\n[t]\r\n", "s", "b", "2",
      "[s]\r\na=1\r\nb=2\r\n\r\n[t]\r\n"},
     {"new key in an empty section", "[s]\r\n[t]\r\n", "s", "b", "2", "[s]\r\nb=2\r\n[t]\r\n"},
-    {"after a last line without a break", "[s]\na=1", "s", "b", "2", "[s]\na=1\r\nb=2\r\n"},
-    {"new section at the end", "[s]\na=1", "t", "b", "2", "[s]\na=1\r\n[t]\r\nb=2\r\n"},
-    {"other lines stay byte for byte", "; c\n[s]\n a = 1 \n", "s", "a", "", "; c\n[s]\na=\r\n"},
+    {"after a last line without a break", "[s]\na=1", "s", "b", "2", "[s]\na=1\nb=2\n"},
+    {"new section at the end", "[s]\na=1", "t", "b", "2", "[s]\na=1\n[t]\nb=2\n"},
+    {"other lines stay byte for byte", "; c\n[s]\n a = 1 \n", "s", "a", "", "; c\n[s]\na=\n"},
+    {"CR lines stay CR lines", "[s]\ra=1\r\r[t]\r", "s", "b", "2", "[s]\ra=1\rb=2\r\r[t]\r"},
+    {"a CR file gets a CR section", "[s]\ra=1", "t", "b", "2", "[s]\ra=1\r[t]\rb=2\r"},
+    {"a CR key is replaced whole", "[s]\ra=1\rb=2\r", "s", "a", "9", "[s]\ra=9\rb=2\r"},
+    {"an LF file keeps LF", "[s]\na=1\n", "s", "a", "9", "[s]\na=9\n"},
+    {"a CR file loses a key", "[s]\ra=1\rb=2\r", "s", "a", nullptr, "[s]\rb=2\r"},
+    {"one line without a break: CR LF", "[s]", "s", "a", "1", "[s]\r\na=1\r\n"},
     {"null value deletes the key", "[s]\r\na=1\r\nb=2\r\na=3\r\n", "s", "A", nullptr, "[s]\r\nb=2\r\n"},
     {"null key deletes the section", "[s]\r\na=1\r\n[t]\r\nb=2\r\n[S]\r\nc=3\r\n", "s", nullptr, nullptr,
      "[t]\r\nb=2\r\n"},
