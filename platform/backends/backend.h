@@ -49,9 +49,12 @@ class Backend {
   // answer it before the first movement, as it does on Windows.
   virtual bool initialPointer(POINT& /*point*/) { return false; }
   virtual void moveCursor(POINT point) = 0;
+  // The shown area changed size after the open; a Quit follows.
+  virtual bool resized() const { return false; }
 };
 
 std::unique_ptr<Backend> makeHeadlessBackend();
 std::unique_ptr<Backend> makeSdlBackend();
+std::unique_ptr<Backend> makeXWindowBackend();
 
 }  // namespace kx

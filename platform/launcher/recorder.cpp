@@ -80,14 +80,6 @@ class Recording {
   std::string m_error;
 };
 
-// Only screen N, as if the settings enabled no other; the file stays as it is.
-int g_onlyScreen = 0;
-
-void keepOnlyScreen(CKalyx* app) {
-  for (const ScreenEntry& screen : aScreens) app->*screen.enable = g_onlyScreen == screen.number ? 1 : 0;
-  app->CountDisplays();
-}
-
 }  // namespace
 
 int runRecording(const LaunchOptions& options) {
@@ -96,8 +88,6 @@ int runRecording(const LaunchOptions& options) {
       std::fprintf(stderr, "kalyx: --screen %d: that screen is not in this build yet\n", options.screen);
       return 2;
     }
-    g_onlyScreen = options.screen;
-    lpfnSettingsHook = keepOnlyScreen;
   }
   PlatformOptions platform;
   platform.backend = BackendKind::Headless;

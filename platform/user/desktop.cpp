@@ -19,8 +19,18 @@ Desktop& Desktop::instance() {
 
 std::string Desktop::start(const PlatformOptions& options) {
   if (started()) stop();
-  std::unique_ptr<Backend> backend =
-      options.backend == BackendKind::Sdl ? makeSdlBackend() : makeHeadlessBackend();
+  std::unique_ptr<Backend> backend;
+  switch (options.backend) {
+    case BackendKind::Sdl:
+      backend = makeSdlBackend();
+      break;
+    case BackendKind::XWindow:
+      backend = makeXWindowBackend();
+      break;
+    case BackendKind::Headless:
+      backend = makeHeadlessBackend();
+      break;
+  }
   std::string error = backend->open(options);
   if (!error.empty()) return error;
   m_backend = std::move(backend);

@@ -13,13 +13,15 @@ namespace kx {
 enum class BackendKind {
   Headless,  // an off-screen desktop on a virtual clock; nothing is shown
   Sdl,       // a real window (or a full-screen desktop) on the real clock
+  XWindow,   // an X window made by someone else (or the root window), at its size, real clock
 };
 
 struct PlatformOptions {
   BackendKind backend = BackendKind::Headless;
   int width = 1024;  // the desktop's size; with fullScreen the display's size wins
   int height = 768;
-  bool fullScreen = false;  // SDL only: the desktop covers the whole display
+  bool fullScreen = false;    // SDL only: the desktop covers the whole display
+  unsigned long xWindow = 0;  // XWindow only: the window drawn in; 0 for the root window
 };
 
 // Starts the platform: the backend, the desktop surface and the clock. Returns an empty string on
@@ -32,6 +34,9 @@ std::string startPlatform(const PlatformOptions& options = {});
 void stopPlatform();
 
 bool platformStarted();
+// The window the desktop is shown in has changed size since the start (XWindow only); the desktop
+// keeps its size, so the caller starts the platform again.
+bool desktopResized();
 BackendKind platformBackend();
 
 // The clock under GetTickCount, Sleep and the timers, in milliseconds.
