@@ -29,17 +29,6 @@ void onStopSignal(int) {
 
 class XWindowBackend : public Backend {
  public:
-  ~XWindowBackend() override {
-    if (m_signalsSet) {
-      sigaction(SIGTERM, &m_oldTerm, nullptr);
-      sigaction(SIGINT, &m_oldInt, nullptr);
-    }
-    for (int& fd : g_signalPipe) {
-      if (fd >= 0) ::close(fd);
-      fd = -1;
-    }
-  }
-
   std::string open(const PlatformOptions& options) override {
     if (std::string reason = m_surface.open(options.xWindow); !reason.empty()) return reason;
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return "cannot make the signal pipe";
@@ -73,7 +62,8 @@ class XWindowBackend : public Backend {
   void poll(std::vector<InputEvent>& events) override {
     XSurface::Events happened = m_surface.readEvents();
     if (happened.exposed) pixelsChanged(RECT{happened.left, happened.top, happened.right, happened.bottom});
-    m_resized |= happened.resized;
+    // A window that is gone is not drawn in again, whatever its last size was.
+    m_resized = (m_resized || happened.resized) && !happened.gone && !g_stopSignalled;
     if ((happened.gone || happened.resized || g_stopSignalled) && !m_quitSent) {
       m_quitSent = true;
       InputEvent quit;
