@@ -81,6 +81,16 @@ SIZE Desktop::size() {
   return SIZE{s.width, s.height};
 }
 
+std::vector<RECT> Desktop::monitors() {
+  return backend().monitors();
+}
+
+RECT Desktop::primaryMonitor() {
+  std::vector<RECT> all = monitors();
+  SIZE whole = size();
+  return all.empty() ? RECT{0, 0, whole.cx, whole.cy} : all.front();
+}
+
 void Desktop::pixelsChanged(const RECT& rect) {
   if (m_backend) m_backend->pixelsChanged(rect);
 }

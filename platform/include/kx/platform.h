@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kx {
 
@@ -22,6 +23,9 @@ struct PlatformOptions {
   int height = 768;
   bool fullScreen = false;    // SDL only: the desktop covers the whole display
   unsigned long xWindow = 0;  // XWindow only: the window drawn in; 0 for the root window
+  // Headless only: displays side by side (the first primary), in any common coordinates; the
+  // desktop is then their union. Empty: one display of width x height.
+  std::vector<RECT> monitors;
 };
 
 // Starts the platform: the backend, the desktop surface and the clock. Returns an empty string on
