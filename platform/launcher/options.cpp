@@ -164,6 +164,8 @@ std::string parseCommandLine(int argc, const char* const* argv, LaunchOptions& o
       if (text == nullptr || !parseInt(text, 1, kMaxSeconds, options.seconds))
         return "--seconds: '" + std::string(text ? text : "") + "' is not a whole number from 1 to 86400";
       secondsGiven = true;
+    } else if (arg == "--demo") {
+      options.demo = true;
     } else if (arg == "--screen") {
       const char* text = value();
       if (text == nullptr || !parseInt(text, 1, 6, options.screen))
@@ -177,6 +179,7 @@ std::string parseCommandLine(int argc, const char* const* argv, LaunchOptions& o
     if (sizeGiven) return "--size goes with --record (--window takes its size directly)";
     if (secondsGiven) return "--seconds goes with --record";
     if (screenGiven) return "--screen goes with --record";
+    if (options.demo) return "--demo goes with --record";
   }
   return {};
 }
@@ -206,6 +209,7 @@ std::string usageText() {
          "    --size WxH      the recorded desktop's size (default 1024x768)\n"
          "    --seconds N     saver time to record (default 10)\n"
          "    --screen N      show only screen N (1 to 6; 6 the test screen), settings unchanged\n"
+         "    --demo          show every screen of this build in turn, --seconds each\n"
          "settings for this run only (Kalyx.ini is left as it is):\n"
          "  --screens LIST    the screens shown, for example 1,2,5\n"
          "  --fps N           ticks a second (1 to 1000)\n"

@@ -28,6 +28,7 @@ struct LaunchOptions {
   int height = 768;
   int seconds = 10;  // --record: saver time recorded
   int screen = 0;    // --screen: 1 to 6, 0 for the settings' own choice
+  bool demo = false;  // --demo: every screen of the build in turn, --seconds each
   std::string recordPath;
   std::string winCmdLine;     // what WinMain receives: the other arguments joined by spaces
   unsigned long xWindow = 0;  // Hack: the X window drawn in; 0 for the root window

@@ -2,12 +2,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <vector>
 
 #include "app/host.h"
 #include "app/kalyx.h"
 #include "kx/module.h"
 #include "kx/platform.h"
 #include "launcher/gif_writer.h"
+#include "launcher/overrides.h"
 
 namespace kx {
 
@@ -28,7 +30,16 @@ bool endsWith(const std::string& text, const char* tail) {
 class Recording {
  public:
   explicit Recording(const LaunchOptions& options)
-      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {}
+      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")) {
+    if (options.demo) {
+      for (const ScreenEntry& screen : aScreens) {
+        if (screen.create != nullptr) m_demoScreens.push_back(screen.number);
+      }
+    }
+  }
+
+  // The screen the demo shows first; 0 outside a demo.
+  int firstDemoScreen() const { return m_demoScreens.empty() ? 0 : m_demoScreens.front(); }
 
   std::string open() {
     if (m_gif) return m_gifWriter.open(m_options.recordPath, m_options.width, m_options.height);
@@ -46,7 +57,10 @@ class Recording {
       m_started = true;
       m_start = now;
     }
-    const bool over = now - m_start >= static_cast<DWORD>(m_options.seconds) * 1000 || g_stopRequested != 0;
+    const DWORD segment = static_cast<DWORD>(m_options.seconds) * 1000;
+    const DWORD segments = m_demoScreens.empty() ? 1 : static_cast<DWORD>(m_demoScreens.size());
+    const bool over = now - m_start >= segment * segments || g_stopRequested != 0;
+    if (!over && !m_demoScreens.empty()) showDemoScreen((now - m_start) / segment);
     if (m_gif && (m_frames == 0 || now != m_lastFrame)) {
       if (m_error.empty()) m_error = m_gifWriter.addFrame(desktopPixels(), now - m_start);
       m_lastFrame = now;
@@ -69,6 +83,18 @@ class Recording {
   bool done() const { return m_done; }
 
  private:
+  // A demo shows every screen of the build in the table's order, each as if it alone were enabled.
+  void showDemoScreen(DWORD index) {
+    if (index == m_demoIndex || lpKalyx == nullptr || lpKalyx->hwndMain == nullptr) return;
+    m_demoIndex = index;
+    for (const ScreenEntry& screen : aScreens)
+      lpKalyx->*screen.enable = screen.number == m_demoScreens[index] ? 1 : 0;
+    lpKalyx->CountDisplays();
+    PostMessageA(lpKalyx->hwndMain, WM_COMMAND, kCmdNextDisplay, 0);
+  }
+
+  std::vector<int> m_demoScreens;
+  DWORD m_demoIndex = 0;
   const LaunchOptions& m_options;
   bool m_gif;
   GifWriter m_gifWriter;
@@ -83,6 +109,12 @@ class Recording {
 }  // namespace
 
 int runRecording(const LaunchOptions& options) {
+  Recording recording(options);
+  if (options.demo) {
+    SettingsOverrides first = options.overrides;
+    first.screens = {recording.firstDemoScreen()};
+    installOverrides(first);
+  }
   if (options.screen != 0) {
     if (aScreens[options.screen - 1].create == nullptr) {
       std::fprintf(stderr, "kalyx: --screen %d: that screen is not in this build yet\n", options.screen);
@@ -97,7 +129,6 @@ int runRecording(const LaunchOptions& options) {
     std::fprintf(stderr, "kalyx: cannot start the headless desktop: %s\n", reason.c_str());
     return 1;
   }
-  Recording recording(options);
   if (std::string error = recording.open(); !error.empty()) {
     std::fprintf(stderr, "kalyx: --record: %s\n", error.c_str());
     stopPlatform();

@@ -15,9 +15,8 @@ XTestWindow::XTestWindow(const std::string& display, int x, int y, int width, in
   if (!m_impl->display) return;
   Display* d = m_impl->display;
   const int screen = DefaultScreen(d);
-  m_impl->window =
-      XCreateSimpleWindow(d, RootWindow(d, screen), x, y, static_cast<unsigned>(width),
-                          static_cast<unsigned>(height), 0, BlackPixel(d, screen), 0xFF00FF);
+  m_impl->window = XCreateSimpleWindow(d, RootWindow(d, screen), x, y, static_cast<unsigned>(width),
+                                       static_cast<unsigned>(height), 0, BlackPixel(d, screen), 0xFF00FF);
   // No window manager runs, so the window lands where it is asked to.
   XMapWindow(d, m_impl->window);
   XSync(d, False);
