@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -161,6 +162,10 @@ struct Layout {
   const char* name;
   std::vector<RECT> displays;  // the primary first
 };
+
+void PrintTo(const Layout& layout, std::ostream* os) {
+  *os << layout.name;
+}
 
 class MonitorsTest : public ::testing::TestWithParam<Layout> {
  protected:
