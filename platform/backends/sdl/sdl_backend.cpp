@@ -99,6 +99,10 @@ class SdlBackend : public Backend {
       }
     }
     if (width <= 0 || height <= 0) return "the desktop size is out of range";
+    // Left to itself SDL backs the window surface with an accelerated renderer, which is the very
+    // OpenGL stack this backend avoids; the display's own framebuffer (shared memory on X11) is
+    // lighter. An environment setting still wins.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     m_window = SDL_CreateWindow("KALYX", x, y, width, height, flags);
     if (!m_window) return std::string("cannot create a window: ") + SDL_GetError();
     m_width = width;
