@@ -26,8 +26,8 @@ struct LaunchOptions {
   Mode mode = Mode::Native;
   int width = 1024;  // --window and --record: the desktop's size
   int height = 768;
-  int seconds = 10;  // --record: saver time recorded
-  int screen = 0;    // --screen: 1 to 6, 0 for the settings' own choice
+  int seconds = 10;   // --record: saver time recorded
+  int screen = 0;     // --screen: 1 to 6, 0 for the settings' own choice
   bool demo = false;  // --demo: every screen of the build in turn, --seconds each
   std::string recordPath;
   std::string winCmdLine;     // what WinMain receives: the other arguments joined by spaces

@@ -9,7 +9,8 @@ namespace kx::test {
 
 class XTestWindow {
  public:
-  // A mapped window on `display` with a magenta background (0xFF00FF), a colour the console never shows; id() is 0 when it could not be made.
+  // A mapped window on `display` with a magenta background (0xFF00FF), a colour the console never shows; id()
+  // is 0 when it could not be made.
   XTestWindow(const std::string& display, int x, int y, int width, int height);
   ~XTestWindow();
   XTestWindow(const XTestWindow&) = delete;
