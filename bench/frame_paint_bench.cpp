@@ -9,27 +9,13 @@
 #include <vector>
 
 #include "app/kalyx.h"
+#include "memcpy_baseline.h"
 #include "display/disp_test.h"
 #include "kx/platform.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Seconds one memcpy of a width x height 32-bit frame takes, the best of a few.
-double memcpySeconds(int width, int height) {
-  const size_t bytes = size_t(width) * height * 4;
-  std::vector<char> from(bytes, 1), to(bytes);
-  double best = 1e9;
-  for (int i = 0; i < 20; ++i) {
-    const auto start = Clock::now();
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
 
 void BM_FrameMemcpy(benchmark::State& state) {
   const size_t bytes = size_t(state.range(0)) * state.range(1) * 4;
@@ -72,7 +58,7 @@ void BM_StandardFramePaint(benchmark::State& state) {
     const double perPaint =
         std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     ReleaseDC(hwnd, dc);
-    state.counters["x_memcpy"] = perPaint / memcpySeconds(width, height);
+    state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
   kx::stopPlatform();
   UnregisterClassA("KxBenchFrame", nullptr);

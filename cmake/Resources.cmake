@@ -8,8 +8,8 @@ function(kalyx_compile_rc out_var rc_file)
   # llvm-rc reads any argument that starts with '/' as a switch when it can ("/check/x.rc" is
   # "/C heck/x.rc"), so the input file comes after "--".
   add_custom_command(OUTPUT ${res}
-    COMMAND ${KALYX_LLVM_RC} /nologo /I ${CMAKE_CURRENT_SOURCE_DIR} /FO ${res} -- ${rc_file}
-    DEPENDS ${rc_file} ${deps}
+    COMMAND ${KALYX_LLVM_RC} /nologo /I ${CMAKE_CURRENT_SOURCE_DIR} /I ${KALYX_GENERATED_DIR} /FO ${res} -- ${rc_file}
+    DEPENDS ${rc_file} ${deps} ${KALYX_GENERATED_DIR}/kalyx_version.h
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     COMMENT "Compiling ${name}.rc")
   set(${out_var} ${res} PARENT_SCOPE)

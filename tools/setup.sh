@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake ninja-build pkg-config
   llvm clang                                  # llvm-rc compiles the resource script
+  libclang-rt-14-dev python3                   # libFuzzer for fuzz/; python3 cuts its seeds
   libcairo2-dev libsdl2-dev libfontconfig-dev libfreetype-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core           # "Arial" and the sans faces

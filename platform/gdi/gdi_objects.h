@@ -38,6 +38,7 @@ struct FontObject : HandleObject {
 struct BitmapObject : HandleObject {
   static constexpr HandleKind kKind = HandleKind::Bitmap;
   BitmapObject(int width, int height, int bitsPixel);
+  ~BitmapObject() override;
   PixelSurface surface() { return {pixels.data(), width, height, width}; }
   int width;
   int height;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 #include "gdi/dc.h"
 #include "gdi/font_face.h"
@@ -84,8 +86,55 @@ HGDIOBJ stockObject(int index) {
   return stock[index];
 }
 
+namespace {
+
+// Off-screen bitmaps of a whole panel are made and deleted on every paint. Keeping the memory of
+// the last few for the next ones spares the system fresh pages each time; a reused buffer is
+// cleared like a new one.
+class PixelPool {
+ public:
+  std::vector<uint32_t> take(size_t count) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_free.begin(); it != m_free.end(); ++it) {
+      if (it->capacity() < count || it->capacity() > 2 * count + kSmall) continue;
+      std::vector<uint32_t> pixels = std::move(*it);
+      m_free.erase(it);
+      pixels.assign(count, 0);
+      return pixels;
+    }
+    return std::vector<uint32_t>(count, 0);
+  }
+  void give(std::vector<uint32_t>&& pixels) {
+    if (pixels.capacity() < kSmall) return;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_free.size() == kKept) m_free.erase(m_free.begin());
+    m_free.push_back(std::move(pixels));
+  }
+
+ private:
+  static constexpr size_t kKept = 2;
+  static constexpr size_t kSmall = 4096;  // pixels; smaller bitmaps come cheap from the heap
+  std::mutex m_mutex;
+  std::vector<std::vector<uint32_t>> m_free;
+};
+
+PixelPool& pixelPool() {
+  static PixelPool* pool = new PixelPool;  // outlives every bitmap, stock ones included
+  return *pool;
+}
+
+}  // namespace
+
 BitmapObject::BitmapObject(int w, int h, int bits)
-    : HandleObject(kKind), width(w), height(h), bitsPixel(bits), pixels(size_t(w) * size_t(h), 0) {}
+    : HandleObject(kKind),
+      width(w),
+      height(h),
+      bitsPixel(bits),
+      pixels(pixelPool().take(size_t(w) * size_t(h))) {}
+
+BitmapObject::~BitmapObject() {
+  pixelPool().give(std::move(pixels));
+}
 
 DcState DcState::defaults() {
   DcState state;

@@ -107,13 +107,20 @@ void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, con
     return;
   }
   const uint8_t bits = hatchRowBits(fill.hatch, int((y - fill.origin.y) & 7));
-  for (int64_t x = x0; x < x1; ++x) {
-    if (bits & (1u << ((x - fill.origin.x) & 7))) {
-      row[x] = fill.color;
-    } else if (fill.opaque) {
-      row[x] = fill.background;
-    }
+  if (fill.opaque && (bits == 0 || bits == 0xFF)) {
+    fillPixels(row + x0, size_t(x1 - x0), bits ? fill.color : fill.background);
+    return;
   }
+  if (!fill.opaque) {
+    for (int64_t x = x0; x < x1; ++x) {
+      if (bits & (1u << ((x - fill.origin.x) & 7))) row[x] = fill.color;
+    }
+    return;
+  }
+  // One cell row as pixels, indexed by the column within the cell.
+  uint32_t cell[8];
+  for (int i = 0; i < 8; ++i) cell[i] = (bits & (1u << i)) ? fill.color : fill.background;
+  for (int64_t x = x0; x < x1; ++x) row[x] = cell[(x - fill.origin.x) & 7];
 }
 
 void Raster::setPixel(int64_t x, int64_t y, uint32_t color) {
@@ -139,6 +146,11 @@ namespace {
 // floor(a / b) for b > 0.
 __int128 floorDiv(__int128 a, __int128 b) {
   __int128 q = a / b;
+  return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+int64_t floorDiv64(int64_t a, int64_t b) {
+  const int64_t q = a / b;
   return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
@@ -170,11 +182,15 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
     kLo = std::max(kLo, majorStart - (clipMajorHi - 1));
     kHi = std::min(kHi, majorStart - clipMajorLo);
   }
+  // Lines of screen sizes need no 128-bit division: 2 k minorLen stays far inside 64 bits.
+  const bool narrow = majorLen < (int64_t(1) << 30) && minorLen < (int64_t(1) << 30);
   int64_t dirtyLo = INT64_MAX, dirtyHi = INT64_MIN, minorLo = INT64_MAX, minorHi = INT64_MIN;
   for (int64_t k = kLo; k <= kHi; ++k) {
     // The minor coordinate rounds k * minorLen / majorLen to the nearest, halves away from the start.
     const int64_t minorStep =
-        majorLen == 0 ? 0 : int64_t(floorDiv(__int128(2) * k * minorLen + majorLen, __int128(2) * majorLen));
+        minorLen == 0 ? 0
+        : narrow      ? floorDiv64(2 * k * minorLen + majorLen, 2 * majorLen)
+                      : int64_t(floorDiv(__int128(2) * k * minorLen + majorLen, __int128(2) * majorLen));
     const int64_t major = majorStart + majorSign * k, minor = minorStart + minorSign * minorStep;
     const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
     if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) continue;

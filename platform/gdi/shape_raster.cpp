@@ -103,11 +103,16 @@ Box strokePathBox(Box box, const Stroke& stroke) {
   return inner;
 }
 
-// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test.
+// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test; with whole, every one
+// passes and the row is one span instead of a test per pixel.
 template <class Test>
-void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, Test&& test) {
+void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, bool whole, Test&& test) {
   x0 = std::max(x0, raster.clipLeft());
   x1 = std::min(x1, raster.clipRight() - 1);
+  if (whole) {
+    if (x0 <= x1) raster.fillSpan(y, x0, x1 + 1, fill);
+    return;
+  }
   int64_t x = x0;
   while (x <= x1) {
     while (x <= x1 && !test(x, y)) ++x;
@@ -167,6 +172,35 @@ void wideRoundBoxPath(WidePath& path, Box box, int64_t cw, int64_t ch, const Swe
   if (sweep.close != Sweep::Close::Open) path.close();
 }
 
+// Without a pen GDI fills the polygon through the outline's pixels, right and bottom edges out, so
+// the fill loses the right column and the bottom row of the outlined shape: a pixel is filled when
+// it and its right, lower and lower-right neighbours all belong to what a one-pixel pen would paint.
+void fillPenless(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHeight, const Fill& fill,
+                 const Sweep& sweep) {
+  const int64_t left = std::max(box.left, raster.clipLeft()), top = std::max(box.top, raster.clipTop());
+  const int64_t right = std::min(box.right, raster.clipRight() + 1),
+                bottom = std::min(box.bottom, raster.clipBottom() + 1);
+  if (left >= right || top >= bottom) return;
+  const int w = int(right - left), h = int(bottom - top);
+  std::vector<uint32_t> mask(size_t(w) * size_t(h), 0);
+  Raster outlined(PixelSurface{mask.data(), w, h, w}, RECT{0, 0, w, h}, POINT{LONG(-left), LONG(-top)});
+  drawRoundBox(outlined, box, cornerWidth, cornerHeight, Stroke{.kind = Stroke::Kind::Thin, .color = 1},
+               Fill{.kind = Fill::Kind::Solid, .color = 1}, sweep);
+  auto square = [&](int x, int y) {
+    const uint32_t* row = mask.data() + size_t(y) * size_t(w) + size_t(x);
+    return row[0] && row[1] && row[w] && row[w + 1];
+  };
+  for (int y = 0; y + 1 < h; ++y) {
+    int x = 0;
+    while (x + 1 < w) {
+      while (x + 1 < w && !square(x, y)) ++x;
+      const int start = x;
+      while (x + 1 < w && square(x, y)) ++x;
+      if (x > start) raster.fillSpan(top + y, left + start, left + x, fill);
+    }
+  }
+}
+
 }  // namespace
 
 void drawRectangle(Raster& raster, Box box, const Stroke& stroke, const Fill& fill) {
@@ -209,10 +243,20 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     drawRectangle(raster, box, stroke, fill);
     return;
   }
+  if (stroke.kind == Stroke::Kind::None) {
+    if (sweep.close != Sweep::Close::Open && fill.kind != Fill::Kind::None)
+      fillPenless(raster, box, cornerWidth, cornerHeight, fill, sweep);
+    return;
+  }
   const Box pathBox = strokePathBox(box, stroke);
   const int64_t cx = box.left + box.width() / 2, cy = box.top + box.height() / 2;
   const EllipseFrame frame = frameOf(pathBox);
   const SweepTest test(sweep, cx, cy, frame.rx + 0.5, frame.ry + 0.5);
+  if (sweep.close == Sweep::Close::Open && test.all()) {
+    // An arc whose two rays coincide is the complete outline that Ellipse draws, joints and all.
+    drawRoundBox(raster, box, box.width(), box.height(), stroke, Fill{});
+    return;
+  }
   const RoundBox shape(pathBox, cornerWidth, cornerHeight);
   const bool thin = stroke.kind == Stroke::Kind::Thin;
   const bool filled = sweep.close == Sweep::Close::Whole || sweep.close == Sweep::Close::Radials ||
@@ -249,16 +293,17 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     if (filled && fill.kind != Fill::Kind::None) {
       if (thin) {
         if (outlineLeftEnd + 1 <= outlineRightStart - 1) {
-          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, inside);
+          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, test.all(), inside);
         }
       } else {
-        spanWhere(raster, y, curL, curR, fill, inside);
+        spanWhere(raster, y, curL, curR, fill, test.all(), inside);
       }
     }
     if (thin) {
       auto onArc = [&](int64_t x, int64_t yy) { return test.contains(x, yy); };
-      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, onArc);
-      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen, onArc);
+      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, test.all(), onArc);
+      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen,
+                test.all(), onArc);
     }
     prevL = curL;
     prevR = curR;

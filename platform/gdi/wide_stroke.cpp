@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace kx {
 
@@ -65,6 +68,28 @@ void buildPath(cairo_t* cr, const WidePath& path, double dx, double dy) {
   }
 }
 
+// One mask for every wide stroke of the thread, grown as needed and always left all clear: a
+// stroke clears only the pixels it inked, so a large ring neither allocates nor wipes a mask the
+// size of its box. Cairo needs the rows 4-byte aligned, which vector storage is.
+unsigned char* scratchMask(size_t bytes) {
+  thread_local std::vector<unsigned char> scratch;
+  if (scratch.size() < bytes) scratch.resize(bytes, 0);
+  return scratch.data();
+}
+
+// The first inked byte at or after x, skipping clear bytes eight at a time.
+int nextInked(const unsigned char* row, int x, int width) {
+  while (x < width && (reinterpret_cast<uintptr_t>(row + x) & 7) != 0 && !row[x]) ++x;
+  while (x + 8 <= width) {
+    uint64_t word;
+    std::memcpy(&word, row + x, sizeof word);
+    if (word) break;
+    x += 8;
+  }
+  while (x < width && !row[x]) ++x;
+  return x;
+}
+
 }  // namespace
 
 void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
@@ -87,27 +112,35 @@ void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
     return;
   }
   const int width = int(right - left), height = int(bottom - top);
+  const int maskStride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, width);
+  if (maskStride <= 0) return;
+  unsigned char* data = scratchMask(size_t(maskStride) * size_t(height));
   std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> mask(
-      cairo_image_surface_create(CAIRO_FORMAT_A8, width, height), cairo_surface_destroy);
+      cairo_image_surface_create_for_data(data, CAIRO_FORMAT_A8, width, height, maskStride),
+      cairo_surface_destroy);
   if (cairo_surface_status(mask.get()) != CAIRO_STATUS_SUCCESS) return;
-  std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(mask.get()), cairo_destroy);
-  cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
-  cairo_set_line_width(cr.get(), stroke.width);
-  cairo_set_line_cap(cr.get(), CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_ROUND);
-  buildPath(cr.get(), path, 0.5 - double(left), 0.5 - double(top));
-  cairo_stroke(cr.get());
+  {
+    std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(mask.get()), cairo_destroy);
+    cairo_set_antialias(cr.get(), CAIRO_ANTIALIAS_NONE);
+    cairo_set_line_width(cr.get(), stroke.width);
+    cairo_set_line_cap(cr.get(), CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_ROUND);
+    buildPath(cr.get(), path, 0.5 - double(left), 0.5 - double(top));
+    cairo_stroke(cr.get());
+  }
   cairo_surface_flush(mask.get());
-  const unsigned char* data = cairo_image_surface_get_data(mask.get());
-  const int maskStride = cairo_image_surface_get_stride(mask.get());
+  const Fill pen{Fill::Kind::Solid, stroke.color};
   for (int y = 0; y < height; ++y) {
-    const unsigned char* row = data + y * maskStride;
+    unsigned char* row = data + size_t(y) * size_t(maskStride);
     int x = 0;
     while (x < width) {
-      while (x < width && !row[x]) ++x;
+      x = nextInked(row, x, width);
       const int start = x;
       while (x < width && row[x]) ++x;
-      if (x > start) raster.fillSpan(top + y, left + start, left + x, Fill{Fill::Kind::Solid, stroke.color});
+      if (x > start) {
+        raster.fillSpan(top + y, left + start, left + x, pen);
+        std::memset(row + start, 0, size_t(x - start));  // the scratch mask stays clear for the next stroke
+      }
     }
   }
 }

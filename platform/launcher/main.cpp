@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/host.h"
+#include "kalyx_version.h"
 #include "kx/module.h"
 #include "kx/platform.h"
 #include "launcher/hack.h"
@@ -17,15 +18,6 @@
 namespace {
 
 constexpr int kExitUsage = 2;
-
-// A second copy must not flash a window before WinMain turns it away, so the name is tried before
-// the display opens. WinMain takes it for real once this handle is closed again.
-bool anotherCopyRuns() {
-  HANDLE probe = CreateMutexA(nullptr, FALSE, kMutexName);
-  const bool exists = probe == nullptr || GetLastError() == ERROR_ALREADY_EXISTS;
-  if (probe != nullptr) CloseHandle(probe);
-  return exists;
-}
 
 int runOnDisplay(const kx::LaunchOptions& options) {
   std::string cmdLine = options.winCmdLine;
@@ -69,7 +61,7 @@ int main(int argc, char** argv) {
       std::fputs(kx::usageText().c_str(), stdout);
       return 0;
     case kx::LaunchOptions::Mode::Version:
-      std::puts("kalyx 1.2.0.4");
+      std::puts("kalyx " KALYX_VERSION_TEXT);
       return 0;
     default:
       break;
@@ -78,7 +70,7 @@ int main(int argc, char** argv) {
   kx::installOverrides(options.overrides);
   // The daemon runs one copy for each monitor and one in its preview, so the hack takes no lock.
   if (options.mode == kx::LaunchOptions::Mode::Hack) return kx::runHack(options);
-  if (anotherCopyRuns()) return 1;
+  // WinMain turns a second copy away (exit code 1) before it shows anything.
   if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
   return runOnDisplay(options);
 }

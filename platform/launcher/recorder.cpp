@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "app/host.h"
@@ -79,6 +80,12 @@ class Recording {
     return true;
   }
 
+  // Removes the file open() made, for a run that recorded nothing (another copy was running).
+  void discard() {
+    if (m_gif) m_gifWriter.close();
+    std::remove(m_options.recordPath.c_str());
+  }
+
   const std::string& error() const { return m_error; }
   bool done() const { return m_done; }
 
@@ -105,6 +112,8 @@ class Recording {
   int m_frames = 0;
   std::string m_error;
 };
+
+constexpr unsigned kRecordingSeed = 1;
 
 }  // namespace
 
@@ -136,13 +145,20 @@ int runRecording(const LaunchOptions& options) {
   }
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
+  // A recording on the virtual clock is the same picture every time: the random numbers start
+  // from a fixed seed instead of the time of day.
+  bSeeded = true;
+  std::srand(kRecordingSeed);
   setIdleHandler([&recording] { return recording.onIdle(); });
 
   char cmdLine[] = "/s";
   int code = WinMain(programInstance(), nullptr, cmdLine, SW_SHOW);
   setIdleHandler(nullptr);
   stopPlatform();
-  if (code != 0) return code;
+  if (code != 0) {
+    recording.discard();
+    return code;
+  }
   if (!recording.done()) {
     std::fprintf(stderr, "kalyx: --record: the saver ended before anything was recorded\n");
     return 1;

@@ -5,6 +5,7 @@
 #include "app/crypt.h"
 #include "app/dlg_kalyx.h"
 #include "framework/owned_str.h"
+#include "kalyx_version.h"
 #include "resource.h"
 
 namespace {
@@ -28,7 +29,7 @@ void SetJoined(HWND hwnd, int id, std::initializer_list<const char*> pieces) {
 
 void FillTexts(HWND hwnd) {
   SetDlgItemTextA(hwnd, IDC_ABOUT_TITLE, Credit(5) != nullptr ? Credit(5) : "");
-  SetJoined(hwnd, IDC_ABOUT_VERSION, {Credit(4), "\r\nVersion 1.20"});
+  SetJoined(hwnd, IDC_ABOUT_VERSION, {Credit(4), "\r\nVersion " KALYX_VERSION_SHORT});
   SetJoined(hwnd, IDC_ABOUT_CREDITS, {Credit(0), kCreditYears, Credit(1), "\r\n", Credit(2)});
   SetDlgItemTextA(hwnd, IDC_ABOUT_NOTICE, kNotice);
 }

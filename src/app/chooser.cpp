@@ -26,8 +26,7 @@ int SelectNextDisplay() {
     bSeeded = true;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
   }
-  // Fifteen bits as Windows' rand() gives them, so x stays within 0 to 10.
-  const int r = std::rand() & 0x7FFF;
+  const int r = CKalyx::Rand15();
   const float x = static_cast<float>(r * (1.0 / 32767) * 10);
   return SelectDisplayAt(x);
 }

@@ -6,6 +6,7 @@
 #include "app/advanced_dlg.h"
 #include "app/dlg_kalyx.h"
 #include "app/screen_table.h"
+#include "kalyx_version.h"
 #include "resource.h"
 
 namespace {
@@ -81,7 +82,7 @@ INT_PTR CALLBACK ConfigDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
   if (msg == WM_INITDIALOG) {
     CKalyx* kalyx = AttachKalyx(hwnd);
     SetDlgItemTextA(hwnd, IDC_CFG_TITLE, "Kalyx Operations Console");
-    SetDlgItemTextA(hwnd, IDC_CFG_VERSION, "Version 1.20");
+    SetDlgItemTextA(hwnd, IDC_CFG_VERSION, "Version " KALYX_VERSION_SHORT);
     // The dialog always shows what the file holds, not what an earlier opening left in memory.
     if (kalyx != nullptr) kalyx->LoadSettings();
     FillConfig(hwnd);

@@ -171,9 +171,12 @@ CGfxClr* CKalyx::Clr(int slot) const {
   return slot >= 0 && slot < kColorSlots ? clrTable[slot] : nullptr;
 }
 
+int CKalyx::Rand15() {
+  return std::rand() & 0x7FFF;
+}
+
 double CKalyx::RandomRange(double lo, double hi) const {
-  // Fifteen bits, as Windows' rand() gives; a wider generator would overshoot hi.
-  long double r = std::rand() & 0x7FFF;
+  long double r = Rand15();
   return static_cast<double>(lo + r * (1.0L / 32767) * (static_cast<long double>(hi) - lo));
 }
 

@@ -29,6 +29,9 @@ class CKalyx : public BGui {
   // The colour object of a slot (0 to 27), or null for a slot that does not exist.
   CGfxClr* Clr(int slot) const;
 
+  // 0 to 32767 from rand(), fifteen bits as Windows' rand() gives on every platform: a wider
+  // generator would overshoot the ranges, columns and choices scaled from it.
+  static int Rand15();
   // In [lo, hi], both ends included.
   double RandomRange(double lo, double hi) const;
   // Fonts the caller owns and deletes; null when hdc is null or the device reports no size.

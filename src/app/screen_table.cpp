@@ -5,6 +5,10 @@
 #include "app/kalyx.h"
 #include "display/disp_test.h"
 #include "resource.h"
+#include "screens/propulsion/disp_orbt.h"
+#include "screens/propulsion/disp_warp.h"
+#include "screens/ship/disp_analysis.h"
+#include "screens/ship/disp_comm.h"
 
 namespace {
 
@@ -16,10 +20,10 @@ CDisplay* Create(CKalyx* app) {
 }  // namespace
 
 ScreenEntry aScreens[kDisplays] = {
-    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, nullptr},
+    {1, "DispShld", &CKalyx::DispShld, IDC_DISP_SHLD, &Create<CDispAnalysis>},
     {2, "DispMedc", &CKalyx::DispMedc, IDC_DISP_MEDC, nullptr},
-    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, nullptr},
-    {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, nullptr},
-    {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, nullptr},
+    {3, "DispComm", &CKalyx::DispComm, IDC_DISP_COMM, &Create<CDispComm>},
+    {4, "DispWarp", &CKalyx::DispWarp, IDC_DISP_WARP, &Create<CDispWarp>},
+    {5, "DispOrbt", &CKalyx::DispOrbt, IDC_DISP_ORBT, &Create<CDispOrbt>},
     {6, nullptr, &CKalyx::DispTest, 0, &Create<CDispTest>},
 };

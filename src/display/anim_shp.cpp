@@ -5,28 +5,18 @@
 #include "app/kalyx.h"
 
 CAnimShp::CAnimShp(CKalyx* app, CGfxShape* shape) : BGuiObj(app), shape(shape), kalyx(app) {
-  if (!shape) return;
-  steps = new (std::nothrow) CLList;
-  if (steps) iter = new (std::nothrow) CIterator(steps);
+  if (shape && steps.list) iter = new (std::nothrow) CIterator(steps.list);
 }
 
 CAnimShp::~CAnimShp() {
-  if (steps) {
-    CIterator walk(steps);
-    while (walk.Next()) delete static_cast<CAnimStep*>(walk.Current());
-  }
   delete iter;
-  delete steps;
 }
 
 int CAnimShp::AddStep(int ticks, CGfxClr* clr) {
-  if (!steps || !iter) return -1;
+  if (!iter) return -1;
   auto* step = new (std::nothrow) CAnimStep{ticks, clr};
   if (!step) return -991;
-  if (!steps->Append(step)) {
-    delete step;
-    return -991;
-  }
+  if (const int result = steps.Add(step); result != 0) return result;
   cur = step;
   return 0;
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/gui_obj.h"
-#include "framework/llist.h"
+#include "framework/owned_list.h"
 #include "gfx/gfx_shape.h"
 
 class CKalyx;
@@ -29,8 +29,8 @@ class CAnimShp : public BGuiObj {
 
   int count = 0;
   CGfxShape* shape;
-  CLList* steps = nullptr;
-  CIterator* iter = nullptr;
+  COwnedList<CAnimStep> steps;
+  CIterator* iter = nullptr;  // the ring's place; null for a shape that never changes
   CAnimStep* cur = nullptr;
 
  private:

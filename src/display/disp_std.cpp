@@ -16,19 +16,9 @@ constexpr int kWhiteSlot = 1;
 
 }  // namespace
 
-CDispStd::CDispStd(CKalyx* app) : CDisplay(app) {
-  animList = new (std::nothrow) CLList;
-  if (animList) animIter = new (std::nothrow) CIterator(animList);
-}
+CDispStd::CDispStd(CKalyx* app) : CDisplay(app) {}
 
-CDispStd::~CDispStd() {
-  if (animList) {
-    CIterator walk(animList);
-    while (walk.Next()) delete static_cast<CAnimShp*>(walk.Current());
-  }
-  delete animIter;
-  delete animList;
-}
+CDispStd::~CDispStd() = default;
 
 std::array<CGfxShape*, CDispStd::kFrameShapes> CDispStd::Shapes() {
   return {&colTop,    &bendUpper,   &bendLower,      &colBlock1,    &colBlock2,      &colBlock3, &colBlock4,
@@ -124,7 +114,6 @@ void CDispStd::ColorFrame(const int (&slots)[kFrameShapes]) {
 }
 
 int CDispStd::AddCycle(CGfxShape* shape, std::initializer_list<CCycleStep> steps) {
-  if (!animList) return -991;
   auto* cycle = new (std::nothrow) CAnimShp(app, shape);
   if (!cycle) return -991;
   for (const CCycleStep& step : steps) {
@@ -133,11 +122,7 @@ int CDispStd::AddCycle(CGfxShape* shape, std::initializer_list<CCycleStep> steps
       return -991;
     }
   }
-  if (animList->Append(cycle) != 1) {
-    delete cycle;
-    return -991;
-  }
-  return 0;
+  return animList.Add(cycle);
 }
 
 int CDispStd::SetUpUpperPanel(CSubNbrs* upper, const char* upperError) {
@@ -173,7 +158,6 @@ int CDispStd::SetUpLowerPanel(CSubDisp* lower, int upperResult) {
 }
 
 void CDispStd::StepAnimations(int step) {
-  if (step != 2 || !animIter) return;
-  animIter->First();
-  while (animIter->Next()) static_cast<CAnimShp*>(animIter->Current())->Step();
+  if (step != 2) return;
+  animList.ForEach([](CAnimShp& cycle) { cycle.Step(); });
 }

@@ -11,7 +11,7 @@
 
 #include "display/anim_shp.h"
 #include "display/display.h"
-#include "framework/llist.h"
+#include "framework/owned_list.h"
 #include "gfx/gfx_bend.h"
 #include "gfx/gfx_oval.h"
 #include "gfx/gfx_rect.h"
@@ -49,9 +49,8 @@ class CDispStd : public CDisplay {
   RECT rcLower{0, 0, 0, 0};
   RECT rcTitle{0, 0, 0, 0};
   RECT rcOvals{0, 0, 0, 0};
-  const char* title = nullptr;  // a literal of the derived screen
-  CLList* animList = nullptr;   // owned CAnimShp entries
-  CIterator* animIter = nullptr;
+  const char* title = nullptr;    // a literal of the derived screen
+  COwnedList<CAnimShp> animList;  // the colour cycles
 
   CGfxRect colTop;
   CGfxBend bendUpper{1};

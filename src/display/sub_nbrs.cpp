@@ -18,9 +18,7 @@ const char* RandomDigits(int n) {
   static char text[16];
   long double scale = 1.0L;
   for (int i = 0; i < n; ++i) scale *= 10.0L;
-  // Fifteen bits, as Windows' rand() gives: a wider generator would print numbers far longer than
-  // their columns, running into the next ones.
-  const int r = rand() & 0x7FFF;
+  const int r = CKalyx::Rand15();
   const long value = static_cast<long>(static_cast<long double>(r) * (1.0L / 32767.0L) * scale);
   snprintf(text, sizeof text, "%li", value);
   return text;

@@ -1,5 +1,3 @@
 #include "framework/object.h"
 
-BObject::~BObject() {
-  delete[] ownedText;
-}
+BObject::~BObject() = default;

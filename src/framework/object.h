@@ -7,7 +7,4 @@ class BObject {
   virtual ~BObject();
   BObject(const BObject&) = delete;
   BObject& operator=(const BObject&) = delete;
-
-  // Owned (array-allocated) text; nothing in the system sets it, but whoever does hands it over.
-  char* ownedText = nullptr;
 };

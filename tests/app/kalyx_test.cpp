@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/file_bytes.h"
-#include "support/temp_home.h"
 #include "framework/owned_str.h"
+#include "kx/platform.h"
+#include "support/gdi_leak_check.h"
+#include "support/temp_home.h"
 
 namespace {
 
@@ -169,35 +172,51 @@ TEST_F(KalyxSettings, NullCommTextIsSavedEmpty) {
   EXPECT_NE(ReadBytes(home.windowsDirectory() / "Kalyx.ini").find("CommText=\r\n"), std::string::npos);
 }
 
-TEST(KalyxColors, OnlyCodeTwoSelectsHighColour) {
+// All 28 slots in both schemes; only code 2 selects high colour.
+TEST(KalyxColors, EverySlotInBothSchemes) {
   struct Slot {
-    int slot;
     COLORREF high;
     COLORREF low;
   };
-  // Slots where the schemes differ, and two where they agree.
-  const Slot slots[] = {
-      {0, RGB(0, 0, 0), RGB(0, 0, 0)},
-      {9, RGB(255, 255, 96), RGB(255, 255, 64)},
-      {14, RGB(223, 192, 223), RGB(128, 96, 128)},
-      {15, RGB(128, 255, 128), RGB(128, 255, 128)},
-      {16, RGB(255, 212, 64), RGB(255, 255, 64)},
-      {18, RGB(255, 244, 128), RGB(255, 255, 64)},
-      {19, RGB(64, 228, 228), RGB(128, 255, 255)},
-      {21, RGB(212, 255, 255), RGB(128, 255, 255)},
-      {23, RGB(196, 96, 196), RGB(160, 64, 160)},
-      {25, RGB(96, 96, 255), RGB(128, 128, 255)},
-      {27, RGB(164, 164, 255), RGB(128, 128, 255)},
+  const Slot slots[CKalyx::kColorSlots] = {
+      {RGB(0, 0, 0), RGB(0, 0, 0)},
+      {RGB(255, 255, 255), RGB(255, 255, 255)},
+      {RGB(255, 255, 0), RGB(255, 255, 0)},
+      {RGB(128, 128, 0), RGB(128, 128, 0)},
+      {RGB(0, 255, 255), RGB(0, 255, 255)},
+      {RGB(0, 0, 255), RGB(0, 0, 255)},
+      {RGB(0, 0, 128), RGB(0, 0, 128)},
+      {RGB(128, 0, 0), RGB(128, 0, 0)},
+      {RGB(255, 0, 0), RGB(255, 0, 0)},
+      {RGB(255, 255, 96), RGB(255, 255, 64)},
+      {RGB(255, 255, 64), RGB(255, 255, 64)},
+      {RGB(128, 255, 255), RGB(128, 255, 255)},
+      {RGB(255, 128, 128), RGB(255, 128, 128)},
+      {RGB(255, 192, 192), RGB(255, 192, 192)},
+      {RGB(223, 192, 223), RGB(128, 96, 128)},
+      {RGB(128, 255, 128), RGB(128, 255, 128)},
+      {RGB(255, 212, 64), RGB(255, 255, 64)},
+      {RGB(255, 228, 96), RGB(255, 255, 64)},
+      {RGB(255, 244, 128), RGB(255, 255, 64)},
+      {RGB(64, 228, 228), RGB(128, 255, 255)},
+      {RGB(144, 255, 255), RGB(128, 255, 255)},
+      {RGB(212, 255, 255), RGB(128, 255, 255)},
+      {RGB(160, 64, 160), RGB(160, 64, 160)},
+      {RGB(196, 96, 196), RGB(160, 64, 160)},
+      {RGB(196, 128, 196), RGB(160, 64, 160)},
+      {RGB(96, 96, 255), RGB(128, 128, 255)},
+      {RGB(128, 128, 255), RGB(128, 128, 255)},
+      {RGB(164, 164, 255), RGB(128, 128, 255)},
   };
   kx::test::TempHome home;
   for (int code : {0, 1, 2, 3}) {
     CKalyx kalyx;
     kalyx.ClrCd = code;
     EXPECT_EQ(kalyx.BuildColors(), 0);
-    for (const Slot& s : slots) {
-      ASSERT_NE(kalyx.Clr(s.slot), nullptr);
-      EXPECT_EQ(kalyx.Clr(s.slot)->GetRGB(), code == 2 ? s.high : s.low)
-          << "code " << code << " slot " << s.slot;
+    for (int slot = 0; slot < CKalyx::kColorSlots; ++slot) {
+      ASSERT_NE(kalyx.Clr(slot), nullptr);
+      EXPECT_EQ(kalyx.Clr(slot)->GetRGB(), code == 2 ? slots[slot].high : slots[slot].low)
+          << "code " << code << " slot " << slot;
     }
     EXPECT_EQ(kalyx.Clr(-1), nullptr);
     EXPECT_EQ(kalyx.Clr(28), nullptr);
@@ -219,6 +238,94 @@ TEST(KalyxRandom, StaysWithinBothEnds) {
       ASSERT_LE(value, high);
     }
   }
+}
+
+// Each value is lo + r / 32767 x (hi - lo) for the number r the generator draws (0 to 32767).
+TEST(KalyxRandom, ValuesFollowTheDrawnNumber) {
+  kx::test::TempHome home;
+  CKalyx kalyx;
+  struct Range {
+    double lo, hi;
+  };
+  constexpr unsigned kSeed = 11;
+  for (Range r : {Range{0, 1}, Range{-5, 5}, Range{3, -3}, Range{10, 10}, Range{100, 250}}) {
+    std::srand(kSeed);
+    std::vector<int> drawn(500);
+    for (int& d : drawn) d = std::rand() & 0x7FFF;
+    std::srand(kSeed);
+    for (int d : drawn) {
+      const double expected = r.lo + (r.hi - r.lo) * d / 32767.0;
+      EXPECT_NEAR(kalyx.RandomRange(r.lo, r.hi), expected, 1e-12) << r.lo << ".." << r.hi << " r " << d;
+    }
+  }
+}
+
+class KalyxFonts : public kx::test::GdiLeakCheck {
+ protected:
+  static LOGFONTA Described(HFONT font) {
+    LOGFONTA lf{};
+    EXPECT_EQ(GetObjectA(font, sizeof lf, &lf), int(sizeof lf));
+    return lf;
+  }
+  static void ExpectOnlySizeAndFace(const LOGFONTA& lf, LONG height, LONG width, const char* face) {
+    EXPECT_EQ(lf.lfHeight, height);
+    EXPECT_EQ(lf.lfWidth, width);
+    EXPECT_STREQ(lf.lfFaceName, face);
+    EXPECT_EQ(lf.lfWeight, 0);
+    EXPECT_EQ(lf.lfEscapement, 0);
+    EXPECT_EQ(lf.lfItalic, 0);
+    EXPECT_EQ(lf.lfCharSet, 0);
+    EXPECT_EQ(lf.lfQuality, 0);
+  }
+  kx::test::TempHome home;
+};
+
+// The screen font is Arial of height -(VERTRES / 15) and width -(HORZRES / 88); the small font is
+// 8 points at LOGPIXELSY (96 here, so -MulDiv(8, 96, 72) = -11) in "MS Sans Serif".
+TEST_F(KalyxFonts, SizesFollowTheDevice) {
+  struct Case {
+    int width, height;
+    LONG screenHeight, screenWidth;
+  };
+  const Case cases[] = {
+      {1024, 768, -51, -11}, {1366, 768, -51, -15}, {800, 600, -40, -9}, {1920, 1080, -72, -21}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    kx::PlatformOptions options;
+    options.width = c.width;
+    options.height = c.height;
+    ASSERT_EQ(kx::startPlatform(options), "");
+    {
+      CKalyx kalyx;
+      HDC dc = CreateCompatibleDC(nullptr);
+      HFONT screen = kalyx.CreateScreenFont(dc);
+      HFONT small = kalyx.CreateSmallFont(dc);
+      ASSERT_NE(screen, nullptr);
+      ASSERT_NE(small, nullptr);
+      ExpectOnlySizeAndFace(Described(screen), c.screenHeight, c.screenWidth, "Arial");
+      ExpectOnlySizeAndFace(Described(small), -11, 0, "MS Sans Serif");
+      DeleteObject(screen);
+      DeleteObject(small);
+      DeleteDC(dc);
+    }
+    kx::stopPlatform();
+  }
+}
+
+// No context, or one whose device reports no size or resolution: no font.
+TEST_F(KalyxFonts, NoFontWithoutAContextOrItsCapabilities) {
+  ASSERT_EQ(kx::startPlatform(kx::PlatformOptions{}), "");
+  {
+    CKalyx kalyx;
+    HDC notADc = reinterpret_cast<HDC>(static_cast<INT_PTR>(0x4321));
+    ASSERT_EQ(GetDeviceCaps(notADc, VERTRES), 0);
+    ASSERT_EQ(GetDeviceCaps(notADc, LOGPIXELSY), 0);
+    for (HDC dc : {HDC(nullptr), notADc}) {
+      EXPECT_EQ(kalyx.CreateSmallFont(dc), nullptr);
+      EXPECT_EQ(kalyx.CreateScreenFont(dc), nullptr);
+    }
+  }
+  kx::stopPlatform();
 }
 
 }  // namespace

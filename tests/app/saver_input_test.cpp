@@ -5,7 +5,9 @@
 #include <functional>
 #include <vector>
 
+#include "app/host.h"
 #include "support/headless_desktop.h"
+#include "support/temp_home.h"
 
 namespace {
 
@@ -172,6 +174,29 @@ TEST_F(SaverInput, AppearingUnderTheCursorHidesItAndCarriesOn) {
   EXPECT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(ptCursor.x, 300);
   EXPECT_EQ(ptCursor.y, 200);
+}
+
+// With checking on and a password stored, the gate answers -1: its dialog cannot show. A panel
+// closes only on exactly 1 and carries on; the main window closes on any non-zero answer, so a
+// dialog that cannot show never traps the user.
+TEST_F(SaverInput, GateThatCannotShowItsDialogClosesTheMainWindowOnly) {
+  kx::test::TempHome home;
+  WritePrivateProfileStringA("ScreenSaver", "Password", "PW", "CONTROL.INI");
+  struct CheckingOn {
+    CheckingOn() { bCheckPassword = true; }
+    ~CheckingOn() { bCheckPassword = false; }
+  } checking;
+  ASSERT_EQ(PasswordGate(), -1);
+
+  PostMessageA(hwnd, WM_KX_ENDREQUEST, 0, 0);
+  EXPECT_FALSE(Pump());
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_KX_ENDREQUEST, WM_KX_ENDREFUSED}));
+  EXPECT_TRUE(IsWindow(hwnd));
+
+  EXPECT_EQ(MainWndProc(hwnd, WM_KX_ENDREQUEST, 0, 0), 0);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_CLOSE));
 }
 
 TEST(PasswordGate, OpenWhileCheckingIsOff) {

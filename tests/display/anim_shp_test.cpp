@@ -64,7 +64,7 @@ class CycledFrame : public CDispStd {
     auto* anim = new CAnimShp(app, &colTop);
     anim->AddStep(3, a);
     anim->AddStep(2, b);
-    animList->Append(anim);
+    animList.Add(anim);
     return 0;
   }
   int Animate(int step) override {

@@ -1,7 +1,7 @@
-// A headless 1024 x 768 desktop with a full-size main window and the application object attached,
-// as the host sets them up before it builds a screen. Settings come from a fresh private home, so
-// every default applies. After each test the panels' class is unregistered and no GDI object may
-// be left alive.
+// The headless 1024 x 768 desktop with a full-size main window and the application object
+// attached, as the host sets them up before it builds a screen. Settings come from a fresh private
+// home, so every default applies. After each test the panels' class is unregistered and no GDI
+// object may be left alive.
 #pragma once
 
 #include <windows.h>
@@ -16,29 +16,20 @@
 
 #include "app/kalyx.h"
 #include "display/display.h"
-#include "support/gdi_leak_check.h"
+#include "support/headless_desktop.h"
 #include "support/temp_home.h"
 
-class DisplayTest : public testing::Test {
+class DisplayTest : public kx::test::HeadlessDesktop {
  protected:
-  static constexpr int kWidth = 1024;
-  static constexpr int kHeight = 768;
-
   void SetUp() override {
-    kx::PlatformOptions options;
-    options.width = kWidth;
-    options.height = kHeight;
-    ASSERT_EQ(kx::startPlatform(options), "");
-    gdiBefore = kx::test::countGdiObjects();
+    HeadlessDesktop::SetUp();
     CKalyx::bTraceFresh = true;
     CKalyx::nTraceCount = 0;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = MainWndProc;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = "KalyxTestMain";
-    RegisterClassA(&wc);
-    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                               nullptr, nullptr, nullptr, nullptr);
+    registerClass("KalyxTestMain", MainWndProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    // The panels register their class themselves; it goes with the test like the main window's.
+    unregisterAtEnd("KXSubDisp");
+    hwndMain = CreateWindowExA(0, "KalyxTestMain", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, desktopWidth,
+                               desktopHeight, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(hwndMain, nullptr);
     if (clrCd != 0) {
       WritePrivateProfileStringA("Settings", "ClrCd", std::to_string(clrCd).c_str(), "Kalyx.ini");
@@ -56,10 +47,7 @@ class DisplayTest : public testing::Test {
     kalyx = nullptr;
     app.reset();
     DestroyWindow(hwndMain);
-    kx::stopPlatform();
-    UnregisterClassA("KXSubDisp", nullptr);
-    UnregisterClassA("KalyxTestMain", nullptr);
-    kx::test::expectNoGdiLeaks(gdiBefore);
+    HeadlessDesktop::TearDown();
   }
 
   // Delivers what is queued, paints included, without waiting for timers.
@@ -86,7 +74,6 @@ class DisplayTest : public testing::Test {
 
   int clrCd = 0;  // the colour scheme written to the settings before the application starts; 0 none
   kx::test::TempHome home;
-  kx::test::GdiCounts gdiBefore;
   HWND hwndMain = nullptr;
   std::unique_ptr<CKalyx> app;
 

@@ -25,10 +25,4 @@ TEST(GfxShape, SetColorKeepsTheFirstColourOnly) {
   EXPECT_EQ(shape.clr, nullptr);
 }
 
-TEST(GfxShape, BaseAnimatesAndDrawsNothing) {
-  CGfxShape shape;
-  EXPECT_EQ(shape.Animate(), 0);
-  EXPECT_EQ(shape.Draw(nullptr, nullptr), 0);
-}
-
 }  // namespace

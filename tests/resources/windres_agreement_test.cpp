@@ -20,7 +20,7 @@ std::vector<uint8_t> compileWithWindres() {
   const std::string out = std::string(KALYX_BINARY_DIR) + "/resources/kalyx_windres.res";
   const std::string dir = std::string(KALYX_SOURCE_DIR) + "/resources";
   const std::string command =
-      "i686-w64-mingw32-windres -O res -I '" + dir + "' '" + dir + "/kalyx.rc' '" + out + "'";
+      "i686-w64-mingw32-windres -O res -I '" + dir + "' -I '" KALYX_BINARY_DIR "/generated' '" + dir + "/kalyx.rc' '" + out + "'";
   if (std::system(command.c_str()) != 0) return {};
   std::ifstream file(out, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

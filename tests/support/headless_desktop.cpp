@@ -8,8 +8,8 @@ constexpr const char* kPlainClass = "KxTestPlainWindow";
 
 void HeadlessDesktop::SetUp() {
   PlatformOptions options;
-  options.width = kWidth;
-  options.height = kHeight;
+  options.width = desktopWidth;
+  options.height = desktopHeight;
   std::string error = startPlatform(options);
   ASSERT_EQ(error, "");
   m_gdiBefore = countGdiObjects();

@@ -31,6 +31,12 @@ class HeadlessDesktop : public ::testing::Test {
   // only need somewhere to draw. The rectangle is in screen (or parent client) coordinates.
   HWND createWindow(DWORD style, RECT rect, HWND parent = nullptr);
 
+  // A class registered by the code under test, unregistered with this test's own classes.
+  void unregisterAtEnd(const char* name) { m_classes.emplace_back(name); }
+
+  int desktopWidth = kWidth;  // the desktop's size, set before SetUp
+  int desktopHeight = kHeight;
+
   // Runs the message loop until the queue holds nothing but WM_TIMER (or nothing at all).
   void pumpMessages();
 

@@ -76,7 +76,9 @@ class SdlBackend : public Backend {
     m_initialised = true;
     int width = options.width, height = options.height;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
-    Uint32 flags = 0;
+    // Hidden until the first frame is presented: a copy that ends before it shows anything (a
+    // second copy, turned away by WinMain) never flashes a window.
+    Uint32 flags = SDL_WINDOW_HIDDEN;
     if (options.fullScreen) {
       std::vector<RECT> displays;
       for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
@@ -124,6 +126,10 @@ class SdlBackend : public Backend {
 
   void flush() override {
     if (m_damage.rects().empty()) return;
+    if (!m_shown) {
+      SDL_ShowWindow(m_window);
+      m_shown = true;
+    }
     // The window surface is the window manager's: it may be replaced after a size change, so it
     // is asked for at each present.
     SDL_Surface* target = SDL_GetWindowSurface(m_window);
@@ -211,6 +217,7 @@ class SdlBackend : public Backend {
   }
 
   bool m_initialised = false;
+  bool m_shown = false;
   SDL_Window* m_window = nullptr;
   SDL_Surface* m_source = nullptr;  // over m_pixels
   std::vector<uint32_t> m_pixels;

@@ -255,7 +255,9 @@ COLORREF WINAPI GetBkColor(HDC hdc);
 int WINAPI SetBkMode(HDC hdc, int mode);
 int WINAPI GetBkMode(HDC hdc);
 UINT WINAPI SetTextAlign(HDC hdc, UINT align);
+// The fill mode applies to Polygon only.
 int WINAPI SetPolyFillMode(HDC hdc, int mode);
+// Left out: the mix mode is stored and returned, but every drawing copies the pen (R2_COPYPEN).
 int WINAPI SetROP2(HDC hdc, int rop2);
 BOOL WINAPI SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT lppt);
 BOOL WINAPI UnrealizeObject(HGDIOBJ h);
@@ -264,6 +266,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
 #define GetObject GetObjectA
 
 // Pens and brushes
+// Left out: the dashed and dotted pen styles (PS_DASH to PS_DASHDOTDOT) draw solid lines.
 HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color);
 HPEN WINAPI CreatePenIndirect(const LOGPEN* plpen);
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);

@@ -425,8 +425,8 @@ typedef struct tagPAINTSTRUCT {
 
 // Classes and windows
 // Left out: class names form one process-wide name space (hInstance is not compared); windows
-// have no menus, no minimised or maximised states and no z-order clipping between siblings or
-// top-level windows (each draws straight onto the desktop, the latest drawing wins).
+// have no menus and no minimised or maximised states. Visible top-level windows above a window
+// keep their pixels when it draws; siblings do not clip each other (the latest drawing wins).
 // WM_GETMINMAXINFO is not sent; WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED carry no WINDOWPOS
 // (lParam 0). Non-client areas: WS_CAPTION gives an 18-pixel caption, WS_DLGFRAME (or
 // WS_EX_DLGMODALFRAME) a 3-pixel frame, WS_BORDER 1 pixel, WS_EX_CLIENTEDGE 2 more; nothing else.

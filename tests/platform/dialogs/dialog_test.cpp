@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kernel/handle_table.h"
+#include "support/headless_desktop.h"
 #include "test_dialog_resources.h"
 #include "user/dialog_manager.h"
 
@@ -34,18 +34,16 @@ INT_PTR CALLBACK testDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPa
   return TRUE;
 }
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public test::HeadlessDesktop {
  protected:
   void SetUp() override {
-    ASSERT_EQ(startPlatform(), "");
+    HeadlessDesktop::SetUp();
     g_log = &m_log;
-    m_gdiBefore = HandleTable::instance().liveGdiCount();
   }
   void TearDown() override {
     setDialogOpenHook(nullptr);
     g_log = nullptr;
-    EXPECT_EQ(HandleTable::instance().liveGdiCount(), m_gdiBefore) << "GDI objects leaked";
-    stopPlatform();
+    HeadlessDesktop::TearDown();
   }
 
   INT_PTR run(const char* name, DialogOpenHook hook, HWND owner = nullptr, LPARAM param = 0) {
@@ -57,7 +55,6 @@ class DialogTest : public ::testing::Test {
   }
 
   DialogLog m_log;
-  size_t m_gdiBefore = 0;
 };
 
 int focusedId() {

@@ -157,5 +157,36 @@ TEST_F(BlitTest, PatBltRops) {
   EXPECT_EQ(canvas.at(2, 0), RGB(255, 255, 255));
 }
 
+// The conduit idiom: moving the origin by one pixel moves every hatch line by one pixel, and an
+// unrealized brush used again follows the new origin. Each case gives one row of the 8 x 8 cell
+// ('P' line, 'B' gap in the background colour).
+TEST_F(BlitTest, HatchLinesShiftWithTheOriginAfterUnrealize) {
+  struct Case {
+    int hatch, orgX, orgY, y;
+    const char* row;
+  };
+  const Case cases[] = {
+      {HS_VERTICAL, 0, 0, 0, "BBBBPBBB"},   {HS_VERTICAL, 1, 0, 0, "BBBBBPBB"},
+      {HS_VERTICAL, 5, 5, 7, "BPBBBBBB"},   {HS_VERTICAL, 6, 1, 2, "BBPBBBBB"},
+      {HS_HORIZONTAL, 5, 5, 0, "PPPPPPPP"},  // row (3 + 5) mod 8
+      {HS_HORIZONTAL, 5, 5, 3, "BBBBBBBB"}, {HS_HORIZONTAL, 5, 2, 5, "PPPPPPPP"},
+  };
+  HBRUSH vertical = CreateHatchBrush(HS_VERTICAL, kPen);
+  HBRUSH horizontal = CreateHatchBrush(HS_HORIZONTAL, kPen);
+  for (const Case& c : cases) {
+    TestCanvas canvas(8, 8);
+    SetBkColor(canvas.dc(), kBrush);
+    HBRUSH brush = c.hatch == HS_VERTICAL ? vertical : horizontal;
+    EXPECT_TRUE(UnrealizeObject(brush));
+    SetBrushOrgEx(canvas.dc(), c.orgX, c.orgY, nullptr);
+    const RECT all{0, 0, 8, 8};
+    FillRect(canvas.dc(), &all, brush);
+    EXPECT_EQ(canvas.picture(8, 8)[size_t(c.y)], c.row)
+        << "hatch " << c.hatch << " origin " << c.orgX << "," << c.orgY << " row " << c.y;
+  }
+  DeleteObject(vertical);
+  DeleteObject(horizontal);
+}
+
 }  // namespace
 }  // namespace kx::test

@@ -107,5 +107,34 @@ TEST_F(DcTest, SetPixelAndGetPixelStayInsideTheBitmap) {
   EXPECT_EQ(GetPixel(canvas.dc(), -1, 0), CLR_INVALID);
 }
 
+// The brush origin is kept modulo the 8 x 8 cell (negative values too) and the call hands back the
+// one it replaces. UnrealizeObject on a brush does nothing and succeeds (Microsoft's documentation);
+// a handle that is no GDI object fails.
+TEST_F(DcTest, BrushOriginWrapsToTheCellAndUnrealizeKeepsBrushes) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  struct Case {
+    int x, y;
+    POINT stored;
+  };
+  const Case cases[] = {{3, 5, {3, 5}}, {9, 17, {1, 1}}, {-1, -9, {7, 7}}, {0, 7, {0, 7}}};
+  POINT previous{-1, -1};
+  EXPECT_TRUE(SetBrushOrgEx(dc, 0, 0, &previous));
+  EXPECT_EQ(previous.x, 0);
+  EXPECT_EQ(previous.y, 0);
+  for (const Case& c : cases) {
+    SetBrushOrgEx(dc, c.x, c.y, nullptr);
+    EXPECT_TRUE(SetBrushOrgEx(dc, 0, 0, &previous));
+    EXPECT_EQ(previous.x, c.stored.x) << c.x << "," << c.y;
+    EXPECT_EQ(previous.y, c.stored.y) << c.x << "," << c.y;
+  }
+  HBRUSH hatch = CreateHatchBrush(HS_VERTICAL, RGB(0, 0, 0));
+  EXPECT_TRUE(UnrealizeObject(hatch));
+  EXPECT_TRUE(UnrealizeObject(hatch));
+  DeleteObject(hatch);
+  EXPECT_FALSE(UnrealizeObject(hatch));
+  EXPECT_FALSE(SetBrushOrgEx(nullptr, 1, 1, nullptr));
+  DeleteDC(dc);
+}
+
 }  // namespace
 }  // namespace kx::test

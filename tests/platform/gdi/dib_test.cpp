@@ -108,6 +108,52 @@ TEST_F(DibTest, SetDIBitsToDeviceHonoursStartScanAndLines) {
   for (const Probe& p : probes) EXPECT_EQ(canvas.at(p.x, p.y), p.expected) << p.y;
 }
 
+// The source rectangle's corner (xSrc, ySrc) is measured from the picture's lower-left corner,
+// whichever way up its rows are stored; the picture is drawn at its size, clipped to the DIB.
+TEST_F(DibTest, SetDIBitsToDeviceTakesTheSourceFromTheLowerLeftCorner) {
+  // A 3 x 3 picture at 8 bits: pixel (x, y from the top) has colour index 3 * y + x.
+  const COLORREF colours[9] = {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0), RGB(0, 10, 0), RGB(0, 20, 0),
+                               RGB(0, 30, 0), RGB(0, 0, 10), RGB(0, 0, 20), RGB(0, 0, 30)};
+  struct Case {
+    int xSrc, ySrc;
+    DWORD w, h;
+    int dy;              // rows of the destination above the picture's top, left untouched
+    int drawnW, drawnH;  // what lies inside the picture
+    int firstX, firstY;  // the picture's pixel drawn first
+  };
+  const Case cases[] = {
+      {0, 0, 3, 3, 0, 3, 3, 0, 0},  // all of it
+      {1, 0, 2, 2, 0, 2, 2, 1, 1},  // the lower right 2 x 2
+      {0, 1, 2, 2, 0, 2, 2, 0, 0},  // one line up: the upper left 2 x 2
+      // Lines 2 and 3 from the bottom: line 3 lies above the picture, so only the destination's
+      // lower row gets the top-right pixel.
+      {2, 2, 2, 2, 1, 1, 1, 2, 0},
+  };
+  for (int height : {3, -3}) {
+    DibInfo info = makeInfo(3, height, 8, 9);
+    for (int i = 0; i < 9; ++i) {
+      info.colors[i] = RGBQUAD{GetBValue(colours[i]), GetGValue(colours[i]), GetRValue(colours[i]), 0};
+    }
+    uint8_t bits[3][4] = {};
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < 3; ++x) bits[height > 0 ? 2 - y : y][x] = uint8_t(3 * y + x);
+    }
+    for (const Case& c : cases) {
+      TestCanvas canvas(8, 8);
+      SetDIBitsToDevice(canvas.dc(), 2, 3, c.w, c.h, c.xSrc, c.ySrc, 0, 3, bits, info.info(), DIB_RGB_COLORS);
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+          const int px = x - 2, py = y - 3 - c.dy;
+          const bool inside = px >= 0 && px < c.drawnW && py >= 0 && py < c.drawnH;
+          const COLORREF want = inside ? colours[3 * (c.firstY + py) + c.firstX + px] : kMarker;
+          EXPECT_EQ(canvas.at(x, y), want)
+              << "height " << height << " src " << c.xSrc << "," << c.ySrc << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST_F(DibTest, MalformedHeadersAreRefused) {
   const uint8_t bits[64] = {};
   struct Case {

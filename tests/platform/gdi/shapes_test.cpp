@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -103,6 +104,63 @@ TEST_F(ShapesTest, DegenerateEllipses) {
                      [&](HDC dc) { Ellipse(dc, c.box.left, c.box.top, c.box.right, c.box.bottom); });
     EXPECT_EQ(canvas.picture(4, 3), c.expected);
   }
+}
+
+// Without a pen every closed shape fills one pixel less on the right and at the bottom than the
+// same shape outlined: the outline's points bound the fill as a polygon's vertices do.
+TEST_F(ShapesTest, ClosedShapesWithoutAPenLoseTheirRightColumnAndBottomRow) {
+  struct Case {
+    const char* name;
+    void (*draw)(HDC);
+  };
+  static const POINT kTrapezium[] = {{1, 1}, {11, 1}, {11, 8}, {4, 8}};
+  const Case cases[] = {
+      {"Rectangle", [](HDC dc) { Rectangle(dc, 1, 1, 12, 9); }},
+      {"Ellipse", [](HDC dc) { Ellipse(dc, 1, 1, 12, 9); }},
+      {"RoundRect", [](HDC dc) { RoundRect(dc, 1, 1, 12, 9, 6, 6); }},
+      {"Pie, left half", [](HDC dc) { Pie(dc, 1, 1, 12, 9, 6, 0, 6, 9); }},
+      {"Pie, right half", [](HDC dc) { Pie(dc, 1, 1, 12, 9, 6, 9, 6, 0); }},
+      {"Chord, upper half", [](HDC dc) { Chord(dc, 1, 1, 12, 9, 12, 5, 0, 5); }},
+      {"Chord, lower half", [](HDC dc) { Chord(dc, 1, 1, 12, 9, 0, 5, 12, 5); }},
+      {"Polygon", [](HDC dc) { Polygon(dc, kTrapezium, 4); }},
+  };
+  // Inclusive extent of what is not marker.
+  auto extent = [](const TestCanvas& canvas) {
+    RECT e{canvas.width(), canvas.height(), -1, -1};
+    for (int y = 0; y < canvas.height(); ++y) {
+      for (int x = 0; x < canvas.width(); ++x) {
+        if (canvas.at(x, y) == kMarker) continue;
+        e = RECT{std::min<LONG>(e.left, x), std::min<LONG>(e.top, y), std::max<LONG>(e.right, x),
+                 std::max<LONG>(e.bottom, y)};
+      }
+    }
+    return e;
+  };
+  for (const Case& c : cases) {
+    TestCanvas outlined(16, 12), bare(16, 12);
+    outlined.withTools(PS_SOLID, 1, c.draw);
+    bare.withTools(PS_NULL, 1, c.draw);
+    const RECT full = extent(outlined), filled = extent(bare);
+    EXPECT_EQ(filled.left, full.left) << c.name;
+    EXPECT_EQ(filled.top, full.top) << c.name;
+    EXPECT_EQ(filled.right, full.right - 1) << c.name;
+    EXPECT_EQ(filled.bottom, full.bottom - 1) << c.name;
+    for (int y = 0; y < 12; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        const COLORREF c2 = bare.at(x, y);
+        EXPECT_TRUE(c2 == kMarker || (c2 == kBrush && outlined.at(x, y) != kMarker))
+            << c.name << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+// The null-pen ellipse of the box (0, 0, 9, 7): eight columns and six rows, symmetric.
+TEST_F(ShapesTest, EllipseWithoutAPen) {
+  TestCanvas canvas(10, 8);
+  canvas.withTools(PS_NULL, 1, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 0, 0, 9, 7)); });
+  EXPECT_EQ(canvas.picture(10, 8), (Picture{"..BBBB....", ".BBBBBB...", "BBBBBBBB..", "BBBBBBBB..",
+                                            ".BBBBBB...", "..BBBB....", "..........", ".........."}));
 }
 
 // Pie from a ray to a ray counter-clockwise: one quadrant per case, radials along the axes.
@@ -260,8 +318,11 @@ TEST_F(ShapesTest, WideLinesHaveRoundCaps) {
 // Hostile arguments draw nothing or something bounded, and never read or write out of bounds.
 TEST_F(ShapesTest, HostileGeometryIsSafe) {
   TestCanvas canvas(32, 32);
-  for (int width : {0, 1, 10000}) {
-    canvas.withTools(PS_SOLID, width, [](HDC dc) {
+  struct Pen {
+    int style, width;
+  };
+  for (Pen pen : {Pen{PS_SOLID, 0}, Pen{PS_SOLID, 1}, Pen{PS_SOLID, 10000}, Pen{PS_NULL, 1}}) {
+    canvas.withTools(pen.style, pen.width, [](HDC dc) {
       Rectangle(dc, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
       Ellipse(dc, INT_MIN, 0, INT_MAX, 20);
       Pie(dc, -INT_MAX, -INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, INT_MIN, 0);
@@ -283,6 +344,25 @@ TEST_F(ShapesTest, HostileGeometryIsSafe) {
   });
   EXPECT_FALSE(Rectangle(nullptr, 0, 0, 1, 1));
   EXPECT_FALSE(LineTo(reinterpret_cast<HDC>(0x1234), 1, 1));
+}
+
+// A selected hatch brush fills a shape as FillRect does: its lines in the brush colour on the cell
+// aligned to the brush origin, the gaps in the background colour ('?' here) while the mode is opaque.
+TEST_F(ShapesTest, RectangleFillsWithTheSelectedHatchOnItsOrigin) {
+  TestCanvas canvas(11, 7);
+  HBRUSH hatch = CreateHatchBrush(HS_VERTICAL, kBrush);
+  SetBkColor(canvas.dc(), RGB(0, 255, 0));
+  SetBrushOrgEx(canvas.dc(), 2, 0, nullptr);
+  canvas.withTools(
+      PS_SOLID, 1, [](HDC dc) { Rectangle(dc, 0, 0, 10, 6); }, hatch);
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  SetBrushOrgEx(canvas.dc(), 3, 0, nullptr);
+  canvas.withTools(
+      PS_NULL, 1, [](HDC dc) { Rectangle(dc, 1, 4, 10, 6); }, hatch);
+  DeleteObject(hatch);
+  // x = 6 is the line of origin 2, (6 - 2) mod 8 = 4; the transparent second fill adds x = 7 only.
+  EXPECT_EQ(canvas.picture(11, 7), (Picture{"PPPPPPPPPP.", "P?????B??P.", "P?????B??P.", "P?????B??P.",
+                                            "P?????BB?P.", "PPPPPPPPPP.", "..........."}));
 }
 
 }  // namespace

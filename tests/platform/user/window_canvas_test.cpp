@@ -156,5 +156,34 @@ TEST_F(WindowCanvasTest, AWindowBroughtToTheTopRepaintsWhatWasCovered) {
   EXPECT_EQ(firstMismatch(kLower, kUpper, kBlack, kBlack), "");
 }
 
+// A window's brush origin is counted from its client area's top-left corner (Microsoft's
+// documentation of SetBrushOrgEx): a hatch in a child window at (13, 21) of a parent at (100, 50)
+// lines up with the child, not with the screen.
+TEST_F(WindowCanvasTest, HatchCellsAlignToTheWindowsClientArea) {
+  HWND parent = createWindow(WS_POPUP | WS_VISIBLE, {100, 50, 300, 250});
+  HWND child = createWindow(WS_CHILD | WS_VISIBLE, {13, 21, 53, 61}, parent);
+  pumpMessages();
+  HDC hdc = GetDC(child);
+  HBRUSH hatch = CreateHatchBrush(HS_CROSS, kDrawn);
+  SetBkColor(hdc, RGB(0, 0, 255));
+  SetBrushOrgEx(hdc, 2, 1, nullptr);
+  const RECT all{0, 0, 40, 40};
+  FillRect(hdc, &all, hatch);
+  DeleteObject(hatch);
+  ReleaseDC(child, hdc);
+  // HS_CROSS: column 4 and row 3 of the cell, moved by the origin to client x = 6 and y = 4.
+  const POINT client{113, 71};
+  struct Probe {
+    int x, y;
+    COLORREF expected;
+  };
+  const Probe probes[] = {{6, 0, kDrawn},        {14, 9, kDrawn},        {0, 4, kDrawn},
+                          {9, 12, kDrawn},       {5, 0, RGB(0, 0, 255)}, {7, 5, RGB(0, 0, 255)},
+                          {0, 0, RGB(0, 0, 255)}};
+  for (const Probe& p : probes) {
+    EXPECT_EQ(desktopPixel(client.x + p.x, client.y + p.y), p.expected) << p.x << "," << p.y;
+  }
+}
+
 }  // namespace
 }  // namespace kx::test

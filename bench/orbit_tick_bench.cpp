@@ -1,0 +1,48 @@
+// One tick of the orbit panel (turn the planet and the fifteen frames, compose off screen, copy
+// with one BitBlt) on a headless desktop of 1920 x 1080 and 3840 x 2160. The counter x_memcpy is
+// the tick's time as a multiple of a memcpy of the whole frame.
+#include <benchmark/benchmark.h>
+#include <windows.h>
+
+#include <chrono>
+
+#include "app/kalyx.h"
+#include "kx/platform.h"
+#include "memcpy_baseline.h"
+#include "screens/propulsion/disp_orbt.h"
+
+namespace {
+
+void BM_OrbitTick(benchmark::State& state) {
+  const int width = int(state.range(0));
+  const int height = int(state.range(1));
+  kx::PlatformOptions options;
+  options.width = width;
+  options.height = height;
+  kx::startPlatform(options);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = "KxBenchOrbit";
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowExA(0, "KxBenchOrbit", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
+                              nullptr, nullptr, nullptr);
+  {
+    CKalyx app;
+    app.BuildColors();
+    app.SetMainWindow(hwnd);
+    CDispOrbt screen(&app);
+    screen.SetUp();
+    CSubDisp* panel = screen.subLower;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) panel->Animate(1);
+    const double perTick = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+                           double(state.iterations());
+    state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
+  }
+  kx::stopPlatform();
+  UnregisterClassA("KxBenchOrbit", nullptr);
+  UnregisterClassA("KXSubDisp", nullptr);
+}
+BENCHMARK(BM_OrbitTick)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+}  // namespace
