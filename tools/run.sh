@@ -15,6 +15,6 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
   exec "$kalyx" /s
 fi
 demo=build/kalyx-demo.gif
-echo "No display here: recording 10 seconds of the test screen instead."
-"$kalyx" --record "$demo" --screen 6 --seconds 10
+echo "No display here: recording every screen of this build, 5 seconds each, instead."
+"$kalyx" --record "$demo" --demo --seconds 5
 echo "Recorded: $(pwd)/$demo"

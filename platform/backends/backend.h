@@ -49,9 +49,17 @@ class Backend {
   // answer it before the first movement, as it does on Windows.
   virtual bool initialPointer(POINT& /*point*/) { return false; }
   virtual void moveCursor(POINT point) = 0;
+  // The displays in desktop coordinates, the primary first; one covering the desktop by default.
+  virtual std::vector<RECT> monitors() {
+    PixelSurface s = surface();
+    return {RECT{0, 0, s.width, s.height}};
+  }
+  // The shown area changed size after the open; a Quit follows.
+  virtual bool resized() const { return false; }
 };
 
 std::unique_ptr<Backend> makeHeadlessBackend();
 std::unique_ptr<Backend> makeSdlBackend();
+std::unique_ptr<Backend> makeXWindowBackend();
 
 }  // namespace kx

@@ -3,13 +3,16 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/host.h"
 #include "kalyx_version.h"
 #include "kx/module.h"
 #include "kx/platform.h"
+#include "launcher/hack.h"
 #include "launcher/options.h"
+#include "launcher/overrides.h"
 #include "launcher/recorder.h"
 
 namespace {
@@ -30,6 +33,10 @@ int runOnDisplay(const kx::LaunchOptions& options) {
   const bool window = options.mode == kx::LaunchOptions::Mode::Window;
   if (window && !IsSaverMode(cmdLine.c_str())) cmdLine = "/s";
   const bool saver = IsSaverMode(cmdLine.c_str());
+  if (!saver && options.overrides.any()) {
+    std::fprintf(stderr, "kalyx: the settings options go with the saver (/s, --window, --record, -root)\n");
+    return kExitUsage;
+  }
 
   kx::PlatformOptions platform;
   platform.backend = kx::BackendKind::Sdl;
@@ -52,7 +59,9 @@ int runOnDisplay(const kx::LaunchOptions& options) {
 
 int main(int argc, char** argv) {
   kx::LaunchOptions options;
-  if (std::string error = kx::parseCommandLine(argc, argv, options); !error.empty()) {
+  std::string error = kx::parseCommandLine(argc, argv, options);
+  if (error.empty()) error = kx::useScreensaverWindow(std::getenv("XSCREENSAVER_WINDOW"), options);
+  if (!error.empty()) {
     std::fprintf(stderr, "kalyx: %s\n", error.c_str());
     return kExitUsage;
   }
@@ -66,6 +75,10 @@ int main(int argc, char** argv) {
     default:
       break;
   }
+  if (options.screen != 0) options.overrides.screens = {options.screen};
+  kx::installOverrides(options.overrides);
+  // The daemon runs one copy for each monitor and one in its preview, so the hack takes no lock.
+  if (options.mode == kx::LaunchOptions::Mode::Hack) return kx::runHack(options);
   // A recording shares nothing with a running saver (no display, no lock), so it runs beside one.
   if (options.mode == kx::LaunchOptions::Mode::Record) return kx::runRecording(options);
   if (!lockCanBeChecked()) {

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/host.h"
 #include "app/kalyx.h"
@@ -10,6 +11,7 @@
 #include "kx/platform.h"
 #include "launcher/gif_writer.h"
 #include "launcher/output_file.h"
+#include "launcher/overrides.h"
 
 namespace kx {
 
@@ -30,7 +32,16 @@ bool endsWith(const std::string& text, const char* tail) {
 class Recording {
  public:
   explicit Recording(const LaunchOptions& options)
-      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")), m_output(options.recordPath) {}
+      : m_options(options), m_gif(endsWith(options.recordPath, ".gif")), m_output(options.recordPath) {
+    if (options.demo) {
+      for (const ScreenEntry& screen : aScreens) {
+        if (screen.create != nullptr) m_demoScreens.push_back(screen.number);
+      }
+    }
+  }
+
+  // The screen the demo shows first; 0 outside a demo.
+  int firstDemoScreen() const { return m_demoScreens.empty() ? 0 : m_demoScreens.front(); }
 
   // The file is made now, so a recording that cannot be written fails before the whole run.
   std::string open() {
@@ -46,7 +57,10 @@ class Recording {
       m_started = true;
       m_start = now;
     }
-    const bool over = now - m_start >= static_cast<DWORD>(m_options.seconds) * 1000 || g_stopRequested != 0;
+    const DWORD segment = static_cast<DWORD>(m_options.seconds) * 1000;
+    const DWORD segments = m_demoScreens.empty() ? 1 : static_cast<DWORD>(m_demoScreens.size());
+    const bool over = now - m_start >= segment * segments || g_stopRequested != 0;
+    if (!over && !m_demoScreens.empty()) showDemoScreen((now - m_start) / segment);
     if (m_gif && (m_frames == 0 || now != m_lastFrame)) {
       if (m_error.empty()) m_error = m_gifWriter.addFrame(desktopPixels(), now - m_start);
       m_lastFrame = now;
@@ -76,6 +90,18 @@ class Recording {
   bool done() const { return m_done; }
 
  private:
+  // A demo shows every screen of the build in the table's order, each as if it alone were enabled.
+  void showDemoScreen(DWORD index) {
+    if (index == m_demoIndex || lpKalyx == nullptr || lpKalyx->hwndMain == nullptr) return;
+    m_demoIndex = index;
+    for (const ScreenEntry& screen : aScreens)
+      lpKalyx->*screen.enable = screen.number == m_demoScreens[index] ? 1 : 0;
+    lpKalyx->CountDisplays();
+    PostMessageA(lpKalyx->hwndMain, WM_COMMAND, kCmdNextDisplay, 0);
+  }
+
+  std::vector<int> m_demoScreens;
+  DWORD m_demoIndex = 0;
   const LaunchOptions& m_options;
   bool m_gif;
   OutputFile m_output;  // before the writer, so the writer has closed the file when it goes
@@ -90,24 +116,20 @@ class Recording {
 
 constexpr unsigned kRecordingSeed = 1;
 
-// Only screen N, as if the settings enabled no other; the file stays as it is.
-int g_onlyScreen = 0;
-
-void keepOnlyScreen(CKalyx* app) {
-  for (const ScreenEntry& screen : aScreens) app->*screen.enable = g_onlyScreen == screen.number ? 1 : 0;
-  app->CountDisplays();
-}
-
 }  // namespace
 
 int runRecording(const LaunchOptions& options) {
+  Recording recording(options);
+  if (options.demo) {
+    SettingsOverrides first = options.overrides;
+    first.screens = {recording.firstDemoScreen()};
+    installOverrides(first);
+  }
   if (options.screen != 0) {
     if (aScreens[options.screen - 1].create == nullptr) {
       std::fprintf(stderr, "kalyx: --screen %d: that screen is not in this build yet\n", options.screen);
       return 2;
     }
-    g_onlyScreen = options.screen;
-    lpfnSettingsHook = keepOnlyScreen;
   }
   keepNamesPrivate(true);
   PlatformOptions platform;
@@ -118,7 +140,6 @@ int runRecording(const LaunchOptions& options) {
     std::fprintf(stderr, "kalyx: cannot start the headless desktop: %s\n", reason.c_str());
     return 1;
   }
-  Recording recording(options);
   if (std::string error = recording.open(); !error.empty()) {
     std::fprintf(stderr, "kalyx: --record: %s\n", error.c_str());
     stopPlatform();

@@ -84,7 +84,10 @@ int WINAPI ShowCursor(BOOL bShow) {
 }
 
 int WINAPI GetSystemMetrics(int nIndex) {
-  SIZE screen = Desktop::instance().size();
+  // The screen is the primary display; the virtual screen is the whole desktop, every display.
+  const RECT primary = Desktop::instance().primaryMonitor();
+  const SIZE screen{primary.right - primary.left, primary.bottom - primary.top};
+  const SIZE all = Desktop::instance().size();
   // Classic metrics at 96 DPI.
   switch (nIndex) {
     case SM_CXSCREEN:
@@ -94,6 +97,15 @@ int WINAPI GetSystemMetrics(int nIndex) {
       return screen.cy;
     case SM_CYFULLSCREEN:
       return screen.cy - 19;
+    case SM_XVIRTUALSCREEN:
+    case SM_YVIRTUALSCREEN:
+      return 0;
+    case SM_CXVIRTUALSCREEN:
+      return all.cx;
+    case SM_CYVIRTUALSCREEN:
+      return all.cy;
+    case SM_CMONITORS:
+      return static_cast<int>(Desktop::instance().monitors().size());
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
       return 16;

@@ -19,8 +19,18 @@ Desktop& Desktop::instance() {
 
 std::string Desktop::start(const PlatformOptions& options) {
   if (started()) stop();
-  std::unique_ptr<Backend> backend =
-      options.backend == BackendKind::Sdl ? makeSdlBackend() : makeHeadlessBackend();
+  std::unique_ptr<Backend> backend;
+  switch (options.backend) {
+    case BackendKind::Sdl:
+      backend = makeSdlBackend();
+      break;
+    case BackendKind::XWindow:
+      backend = makeXWindowBackend();
+      break;
+    case BackendKind::Headless:
+      backend = makeHeadlessBackend();
+      break;
+  }
   std::string error = backend->open(options);
   if (!error.empty()) return error;
   m_backend = std::move(backend);
@@ -69,6 +79,16 @@ PixelSurface Desktop::surface() {
 SIZE Desktop::size() {
   PixelSurface s = surface();
   return SIZE{s.width, s.height};
+}
+
+std::vector<RECT> Desktop::monitors() {
+  return backend().monitors();
+}
+
+RECT Desktop::primaryMonitor() {
+  std::vector<RECT> all = monitors();
+  SIZE whole = size();
+  return all.empty() ? RECT{0, 0, whole.cx, whole.cy} : all.front();
 }
 
 void Desktop::pixelsChanged(const RECT& rect) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "backends/backend.h"
 #include "kx/platform.h"
@@ -25,6 +26,9 @@ class Desktop {
   const PlatformOptions& options() const { return m_options; }
   PixelSurface surface();
   SIZE size();
+  // The displays in desktop coordinates, the primary first.
+  std::vector<RECT> monitors();
+  RECT primaryMonitor();
   Clock& clock() { return m_clock; }
 
   void pixelsChanged(const RECT& rect);

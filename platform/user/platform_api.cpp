@@ -27,6 +27,11 @@ bool platformStarted() {
   return Desktop::instance().started();
 }
 
+bool desktopResized() {
+  Desktop& desktop = Desktop::instance();
+  return desktop.started() && desktop.backend().resized();
+}
+
 BackendKind platformBackend() {
   return Desktop::instance().options().backend;
 }

@@ -100,8 +100,8 @@ HWND desktopWindow() {
   cls->windowCount = 1;
   window->proc = DefWindowProcA;
   window->style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  SIZE size = Desktop::instance().size();
-  window->windowRect = RECT{0, 0, size.cx, size.cy};
+  // As on Windows, the desktop window is the primary display; the others lie beside it.
+  window->windowRect = Desktop::instance().primaryMonitor();
   window->clientRect = window->windowRect;
   wm.desktop = static_cast<HWND>(HandleTable::instance().add(std::move(window)));
   return wm.desktop;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/curtain.h"
 #include "app/kalyx.h"
 #include "app/saver_input.h"
 #include "display/display.h"
@@ -27,6 +28,7 @@ LRESULT OnCreate(HWND hwnd) {
 
 LRESULT OnDestroy(HWND hwnd) {
   KillTimer(hwnd, kFrameTimer);
+  DestroyCurtain();
   if (lpKalyx != nullptr) {
     lpKalyx->hwndOwner = nullptr;
     lpKalyx->hwndMain = nullptr;
@@ -94,12 +96,20 @@ ATOM RegisterMainClass(HINSTANCE hInstance) {
 }
 
 int CreateMainWindow(HINSTANCE hInstance, int nCmdShow) {
+  // The desktop window is the primary display: the console goes there, and the other displays
+  // get the black curtain behind it.
   RECT desktop{0, 0, 0, 0};
   GetWindowRect(GetDesktopWindow(), &desktop);
-  // The rectangle's right and bottom go in as the size, as they are when the desktop starts at 0.
+  CreateCurtain(hInstance, desktop);
+  // The size is the rectangle's width and height, so a display that does not start at 0 is
+  // covered exactly.
   HWND hwnd = CreateWindowExA(0, kMainClass, "KALYX Display", WS_POPUP, desktop.left, desktop.top,
-                              desktop.right, desktop.bottom, nullptr, nullptr, hInstance, nullptr);
-  if (hwnd == nullptr) return 0;
+                              desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr, nullptr,
+                              hInstance, nullptr);
+  if (hwnd == nullptr) {
+    DestroyCurtain();
+    return 0;
+  }
   lpKalyx->SetMainWindow(hwnd);
   ShowWindow(hwnd, nCmdShow);
   UpdateWindow(hwnd);

@@ -5,6 +5,7 @@
 POINT ptCursor = {-1, -1};
 bool bInEndRequest = false;
 bool bCheckPassword = false;
+bool bPreview = false;
 char szPassword[kPasswordChars + 1] = {};
 
 namespace {
@@ -45,6 +46,7 @@ void OnEndRequest(HWND hwnd) {
 }  // namespace
 
 LRESULT CALLBACK SaverDefWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (bPreview && msg != WM_DESTROY) return DefWindowProcA(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -17,6 +17,9 @@ extern POINT ptCursor;
 extern bool bInEndRequest;
 // Password checking; off, and nothing in the saver turns it on.
 extern bool bCheckPassword;
+// On while the saver draws in the preview window of the display settings: input belongs to them
+// there and ends nothing.
+extern bool bPreview;
 // The stored, transformed password: 20 characters and the NUL.
 inline constexpr int kPasswordChars = 20;
 extern char szPassword[kPasswordChars + 1];

@@ -7,16 +7,38 @@
 #include "app/crypt.h"
 #include "app/host.h"
 #include "app/kalyx.h"
+#include "app/preview.h"
+#include "app/saver_input.h"
+
+namespace {
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
-  const bool saver = IsSaverMode(lpCmdLine);
+  // A preview runs beside the saver and the settings dialog (one per preview window), so it
+  // takes no lock.
+  HWND hwndPreview = PreviewParent(lpCmdLine);
+  bPreview = hwndPreview != nullptr;
+  const bool saver = bPreview || IsSaverMode(lpCmdLine);
 
   // A second copy leaves at once and shows nothing, whichever mode either copy runs in.
-  HANDLE mutex = CreateMutexA(nullptr, TRUE, kMutexName);
-  if (mutex == nullptr) return 1;
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    CloseHandle(mutex);
-    return 1;
+  HANDLE mutex = nullptr;
+  if (!bPreview) {
+    mutex = CreateMutexA(nullptr, TRUE, kMutexName);
+    if (mutex == nullptr) return 1;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+      CloseHandle(mutex);
+      return 1;
+    }
   }
 
   hbrMain = CreateSolidBrush(RGB(0, 0, 0));
@@ -35,15 +57,12 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
       DialogBoxParamA(hInstance, "DLG_CONFIG", nullptr, ConfigDlgProc, 0);
     } else if (hPrevInstance == nullptr && RegisterMainClass(hInstance) == 0) {
       lpKalyx->ErrorBox("Register main window class failed");
-    } else if (CreateMainWindow(hInstance, nCmdShow) == 0) {
-      lpKalyx->ErrorBox("Create main window failed");
+    } else if (bPreview ? CreatePreviewWindow(hInstance, hwndPreview) == 0
+                        : CreateMainWindow(hInstance, nCmdShow) == 0) {
+      // Nobody sits at a preview to read a message box.
+      if (!bPreview) lpKalyx->ErrorBox("Create main window failed");
     } else {
-      MSG msg;
-      while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
-      exitCode = static_cast<int>(msg.wParam);
+      exitCode = RunMessageLoop();
     }
   }
 
@@ -53,6 +72,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
   lpCrypt = nullptr;
   delete lpKalyx;
   lpKalyx = nullptr;
-  CloseHandle(mutex);
+  if (mutex != nullptr) CloseHandle(mutex);
   return exitCode;
 }

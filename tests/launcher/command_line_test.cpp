@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/screen_table.h"
 #include "launcher/process.h"
 #include "support/temp_home.h"
 
@@ -170,6 +171,21 @@ TEST_F(CommandLineTest, AFullDiskLeavesNoPartialRecordingBehind) {
   for (const auto& entry : std::filesystem::directory_iterator(m_home.root()))
     entries += entry.is_regular_file();
   EXPECT_EQ(entries, 2);
+}
+
+TEST_F(CommandLineTest, DemoShowsEveryScreenOfTheBuildInTurn) {
+  int built = 0;
+  for (const ScreenEntry& screen : aScreens) built += screen.create != nullptr;
+  // One second a screen at two ticks a second: two frames each, and the first frame.
+  Result r = run({"--record", file("demo.gif"), "--demo", "--size", "320x240", "--seconds", "1"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(file("demo.gif").c_str(), &error);
+  ASSERT_NE(gif, nullptr);
+  ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+  EXPECT_EQ(gif->ImageCount, 2 * built + 1);
+  DGifCloseFile(gif, &error);
+  EXPECT_EQ(run({"--demo"}).code, 2);  // only with --record
 }
 
 TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {

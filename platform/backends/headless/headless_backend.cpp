@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "backends/backend.h"
+#include "backends/monitor_layout.h"
 
 namespace kx {
 
@@ -11,12 +12,19 @@ namespace {
 class HeadlessBackend : public Backend {
  public:
   std::string open(const PlatformOptions& options) override {
-    if (options.width <= 0 || options.height <= 0 || options.width > 16384 || options.height > 16384) {
-      return "the desktop size " + std::to_string(options.width) + " x " + std::to_string(options.height) +
+    int width = options.width, height = options.height;
+    if (!options.monitors.empty()) {
+      const MonitorLayout layout = layOutMonitors(options.monitors);
+      width = layout.desktop.cx;
+      height = layout.desktop.cy;
+      m_monitors = layout.monitors;
+    }
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) {
+      return "the desktop size " + std::to_string(width) + " x " + std::to_string(height) +
              " is out of range (1 to 16384 pixels each way)";
     }
-    m_width = options.width;
-    m_height = options.height;
+    m_width = width;
+    m_height = height;
     m_pixels.assign(static_cast<size_t>(m_width) * m_height, 0);
     return {};
   }
@@ -28,9 +36,11 @@ class HeadlessBackend : public Backend {
   bool virtualTime() const override { return true; }
   void showCursor(bool) override {}
   void moveCursor(POINT) override {}
+  std::vector<RECT> monitors() override { return m_monitors.empty() ? Backend::monitors() : m_monitors; }
 
  private:
   std::vector<uint32_t> m_pixels;
+  std::vector<RECT> m_monitors;
   int m_width = 0;
   int m_height = 0;
 };

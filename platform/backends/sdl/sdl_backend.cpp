@@ -1,5 +1,7 @@
-// The SDL backend: the desktop in a real window (or covering the display), on the real clock.
-// Only the parts of the desktop that changed are uploaded before each present.
+// The SDL backend: the desktop in a real window (or covering every display), on the real clock.
+// It presents through the window's own surface rather than a renderer, which on machines without
+// a GPU driver would load a software OpenGL stack of a hundred megabytes; only the rectangles that
+// changed are copied and sent.
 #include <SDL.h>
 
 #include <algorithm>
@@ -8,6 +10,8 @@
 
 #include "backends/backend.h"
 #include "backends/sdl/sdl_video.h"
+#include "backends/damage_list.h"
+#include "backends/monitor_layout.h"
 
 namespace kx {
 
@@ -61,8 +65,7 @@ std::string noDisplayReason() {
 class SdlBackend : public Backend {
  public:
   ~SdlBackend() override {
-    if (m_texture) SDL_DestroyTexture(m_texture);
-    if (m_renderer) SDL_DestroyRenderer(m_renderer);
+    if (m_source) SDL_FreeSurface(m_source);
     if (m_window) SDL_DestroyWindow(m_window);
     if (m_initialised) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
@@ -72,62 +75,78 @@ class SdlBackend : public Backend {
     if (std::string reason = openVisibleVideo(); !reason.empty()) return reason;
     m_initialised = true;
     int width = options.width, height = options.height;
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     // Hidden until the first frame is presented: a copy that ends before it shows anything (a
     // second copy, turned away by WinMain) never flashes a window.
     Uint32 flags = SDL_WINDOW_HIDDEN;
     if (options.fullScreen) {
-      SDL_DisplayMode mode;
-      if (SDL_GetDesktopDisplayMode(0, &mode) != 0)
-        return std::string("cannot read the display's size: ") + SDL_GetError();
-      width = mode.w;
-      height = mode.h;
-      flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+      std::vector<RECT> displays;
+      for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+        SDL_Rect b;
+        if (SDL_GetDisplayBounds(i, &b) == 0) displays.push_back(RECT{b.x, b.y, b.x + b.w, b.y + b.h});
+      }
+      const MonitorLayout layout = layOutMonitors(displays);
+      if (layout.monitors.empty()) return std::string("cannot read the displays' sizes: ") + SDL_GetError();
+      width = layout.desktop.cx;
+      height = layout.desktop.cy;
+      m_monitors = layout.monitors;
+      // One display: the window manager's own full screen. Several: one borderless window over
+      // their union, as full screen covers a single display only.
+      if (layout.monitors.size() == 1) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+      } else {
+        flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
+        x = displays.front().left - layout.monitors.front().left;
+        y = displays.front().top - layout.monitors.front().top;
+      }
     }
     if (width <= 0 || height <= 0) return "the desktop size is out of range";
-    m_window =
-        SDL_CreateWindow("KALYX", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    // Left to itself SDL backs the window surface with an accelerated renderer, which is the very
+    // OpenGL stack this backend avoids; the display's own framebuffer (shared memory on X11) is
+    // lighter. An environment setting still wins.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+    m_window = SDL_CreateWindow("KALYX", x, y, width, height, flags);
     if (!m_window) return std::string("cannot create a window: ") + SDL_GetError();
-    m_renderer = SDL_CreateRenderer(m_window, -1, 0);
-    if (!m_renderer) m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
-    if (!m_renderer) return std::string("cannot draw in the window: ") + SDL_GetError();
-    SDL_RenderSetLogicalSize(m_renderer, width, height);
-    m_texture =
-        SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (!m_texture) return std::string("cannot create the desktop texture: ") + SDL_GetError();
     m_width = width;
     m_height = height;
     m_pixels.assign(static_cast<size_t>(width) * height, 0);
-    m_dirty = RECT{0, 0, width, height};
+    m_source = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), width, height, 32, width * 4,
+                                                  SDL_PIXELFORMAT_RGB888);
+    if (!m_source) return std::string("cannot wrap the desktop's pixels: ") + SDL_GetError();
+    m_damage.add(RECT{0, 0, width, height});
     return {};
   }
 
   PixelSurface surface() override { return {m_pixels.data(), m_width, m_height, m_width}; }
 
   void pixelsChanged(const RECT& rect) override {
-    RECT clipped{std::max<LONG>(rect.left, 0), std::max<LONG>(rect.top, 0),
-                 std::min<LONG>(rect.right, m_width), std::min<LONG>(rect.bottom, m_height)};
-    if (clipped.left >= clipped.right || clipped.top >= clipped.bottom) return;
-    if (m_dirty.left >= m_dirty.right) {
-      m_dirty = clipped;
-    } else {
-      m_dirty = RECT{std::min(m_dirty.left, clipped.left), std::min(m_dirty.top, clipped.top),
-                     std::max(m_dirty.right, clipped.right), std::max(m_dirty.bottom, clipped.bottom)};
-    }
+    m_damage.add(RECT{std::max<LONG>(rect.left, 0), std::max<LONG>(rect.top, 0),
+                      std::min<LONG>(rect.right, m_width), std::min<LONG>(rect.bottom, m_height)});
   }
 
   void flush() override {
-    if (m_dirty.left >= m_dirty.right || m_dirty.top >= m_dirty.bottom) return;
-    SDL_Rect area{m_dirty.left, m_dirty.top, m_dirty.right - m_dirty.left, m_dirty.bottom - m_dirty.top};
-    const uint32_t* first = m_pixels.data() + static_cast<size_t>(m_dirty.top) * m_width + m_dirty.left;
-    SDL_UpdateTexture(m_texture, &area, first, m_width * 4);
+    if (m_damage.rects().empty()) return;
     if (!m_shown) {
       SDL_ShowWindow(m_window);
       m_shown = true;
     }
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
-    SDL_RenderPresent(m_renderer);
-    m_dirty = RECT{};
+    // The window surface is the window manager's: it may be replaced after a size change, so it
+    // is asked for at each present.
+    SDL_Surface* target = SDL_GetWindowSurface(m_window);
+    if (target != nullptr) {
+      std::vector<SDL_Rect> areas;
+      for (const RECT& r : m_damage.rects()) {
+        SDL_Rect area{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        SDL_Rect to = area;
+        SDL_BlitSurface(m_source, &area, target, &to);
+        areas.push_back(area);
+      }
+      SDL_UpdateWindowSurfaceRects(m_window, areas.data(), static_cast<int>(areas.size()));
+    }
+    m_damage.clear();
   }
+
+  std::vector<RECT> monitors() override { return m_monitors.empty() ? Backend::monitors() : m_monitors; }
 
   void poll(std::vector<InputEvent>& events) override {
     SDL_Event e;
@@ -200,12 +219,12 @@ class SdlBackend : public Backend {
   bool m_initialised = false;
   bool m_shown = false;
   SDL_Window* m_window = nullptr;
-  SDL_Renderer* m_renderer = nullptr;
-  SDL_Texture* m_texture = nullptr;
+  SDL_Surface* m_source = nullptr;  // over m_pixels
   std::vector<uint32_t> m_pixels;
   int m_width = 0;
   int m_height = 0;
-  RECT m_dirty{};
+  DamageList m_damage;
+  std::vector<RECT> m_monitors;
 };
 
 }  // namespace

@@ -7,19 +7,25 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kx {
 
 enum class BackendKind {
   Headless,  // an off-screen desktop on a virtual clock; nothing is shown
   Sdl,       // a real window (or a full-screen desktop) on the real clock
+  XWindow,   // an X window made by someone else (or the root window), at its size, real clock
 };
 
 struct PlatformOptions {
   BackendKind backend = BackendKind::Headless;
   int width = 1024;  // the desktop's size; with fullScreen the display's size wins
   int height = 768;
-  bool fullScreen = false;  // SDL only: the desktop covers the whole display
+  bool fullScreen = false;    // SDL only: the desktop covers the whole display
+  unsigned long xWindow = 0;  // XWindow only: the window drawn in; 0 for the root window
+  // Headless only: displays side by side (the first primary), in any common coordinates; the
+  // desktop is then their union. Empty: one display of width x height.
+  std::vector<RECT> monitors;
 };
 
 // Starts the platform: the backend, the desktop surface and the clock. Returns an empty string on
@@ -36,6 +42,9 @@ void keepNamesPrivate(bool keep);
 void stopPlatform();
 
 bool platformStarted();
+// The window the desktop is shown in has changed size since the start (XWindow only); the desktop
+// keeps its size, so the caller starts the platform again.
+bool desktopResized();
 BackendKind platformBackend();
 
 // The clock under GetTickCount, Sleep and the timers, in milliseconds.

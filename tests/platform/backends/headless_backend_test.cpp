@@ -53,9 +53,9 @@ TEST(PlatformStartTest, SizesAndBackendsAreCheckedWithAReason) {
     const char* reasonContains;  // empty: starts
   };
   const Case cases[] = {
-      {{BackendKind::Headless, 640, 480, false}, ""},
-      {{BackendKind::Headless, 0, 480, false}, "out of range"},
-      {{BackendKind::Headless, 640, 100000, false}, "out of range"},
+      {{BackendKind::Headless, 640, 480, false, 0, {}}, ""},
+      {{BackendKind::Headless, 0, 480, false, 0, {}}, "out of range"},
+      {{BackendKind::Headless, 640, 100000, false, 0, {}}, "out of range"},
   };
   for (const Case& c : cases) {
     std::string reason = startPlatform(c.options);

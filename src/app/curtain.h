@@ -1,0 +1,13 @@
+// The curtain: a black window over every display, behind the main window, which stays on the
+// primary display with the console. With one display there is none. Input over the curtain is
+// handed to the main window, so it ends the saver there as anywhere else.
+#pragma once
+
+#include <windows.h>
+
+extern HWND hwndCurtain;  // null while there is no curtain
+
+// Creates and shows the curtain when the virtual screen is larger than the rectangle of the
+// primary display; 1 on success or when none is needed, 0 when it could not be made.
+int CreateCurtain(HINSTANCE hInstance, const RECT& primary);
+void DestroyCurtain();
