@@ -5,10 +5,9 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstring>
-#include <vector>
 
 #include "app/kalyx.h"
+#include "memcpy_baseline.h"
 #include "bitmap/bmp_w.h"
 #include "kx/platform.h"
 #include "screens/ship/disp_comm.h"
@@ -16,20 +15,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double memcpySeconds(int width, int height) {
-  const size_t bytes = size_t(width) * height * 4;
-  std::vector<char> from(bytes, 1), to(bytes);
-  double best = 1e9;
-  for (int i = 0; i < 20; ++i) {
-    const auto start = Clock::now();
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
 
 // range(2): 0 paints the whole screen, 1 draws only the logo.
 void BM_CommPaint(benchmark::State& state) {
@@ -64,7 +49,7 @@ void BM_CommPaint(benchmark::State& state) {
     const double perPaint =
         std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
     ReleaseDC(hwnd, dc);
-    state.counters["x_memcpy"] = perPaint / memcpySeconds(width, height);
+    state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
   kx::stopPlatform();
   UnregisterClassA("KxBenchComm", nullptr);

@@ -6,48 +6,16 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include <algorithm>
-#include <time.h>
-
 #include <chrono>
-#include <cstring>
-#include <vector>
 
 #include "app/kalyx.h"
+#include "memcpy_baseline.h"
 #include "kx/platform.h"
 #include "screens/ship/disp_medical.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double threadSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
-
-struct CopyTimes {
-  double wall;
-  double cpu;
-};
-
-// One memcpy of a width x height 32-bit frame, the best of a few, in wall-clock and thread time.
-CopyTimes frameMemcpySeconds(int width, int height) {
-  const size_t bytes = size_t(width) * height * 4;
-  std::vector<char> from(bytes, 1), to(bytes);
-  CopyTimes best{1e9, 1e9};
-  for (int i = 0; i < 20; ++i) {
-    const auto start = Clock::now();
-    const double cpuStart = threadSeconds();
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-    best.cpu = std::min(best.cpu, threadSeconds() - cpuStart);
-    best.wall = std::min(best.wall, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
 
 void BM_MedicalTick(benchmark::State& state) {
   const int width = int(state.range(0));
@@ -71,14 +39,13 @@ void BM_MedicalTick(benchmark::State& state) {
     screen.SetUp();
     screen.Paint(hwnd, nullptr);
     const auto start = Clock::now();
-    const double cpuStart = threadSeconds();
+    const double cpuStart = ThreadCpuSeconds();
     for (auto _ : state) screen.Animate(1);
     const double ticks = double(state.iterations());
-    const double cpuPerTick = (threadSeconds() - cpuStart) / ticks;
+    const double cpuPerTick = (ThreadCpuSeconds() - cpuStart) / ticks;
     const double perTick = std::chrono::duration<double>(Clock::now() - start).count() / ticks;
-    const CopyTimes copy = frameMemcpySeconds(width, height);
-    state.counters["x_memcpy"] = perTick / copy.wall;
-    state.counters["x_memcpy_cpu"] = cpuPerTick / copy.cpu;
+    state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
+    state.counters["x_memcpy_cpu"] = cpuPerTick / FrameMemcpyCpuSeconds(width, height);
   }
   DestroyWindow(hwnd);
   kx::stopPlatform();

@@ -5,33 +5,16 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cstring>
-#include <vector>
 
 #include "app/kalyx.h"
+#include "memcpy_baseline.h"
 #include "kx/platform.h"
 #include "screens/ship/disp_analysis.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Seconds one memcpy of a width x height 32-bit frame takes, the best of a few.
-double FrameMemcpySeconds(int width, int height) {
-  const size_t bytes = size_t(width) * height * 4;
-  std::vector<char> from(bytes, 1), to(bytes);
-  double best = 1e9;
-  for (int i = 0; i < 20; ++i) {
-    const auto start = Clock::now();
-    std::memcpy(to.data(), from.data(), bytes);
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-    best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-  }
-  return best;
-}
 
 void BM_ShieldsPanelRepaint(benchmark::State& state) {
   const int width = int(state.range(0));
