@@ -109,5 +109,43 @@ TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
   EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
 }
 
+// A figure stroked again at another place, or cut by the bitmap's edge, has the same pixels moved
+// with it: the outline of a ring and of a half ring at three places, one partly outside.
+TEST_F(WideStrokeTest, AFigureStrokedElsewhereKeepsItsPixels) {
+  struct Figure {
+    const char* name;
+    void (*draw)(HDC dc, int dx, int dy);
+  };
+  const Figure figures[] = {
+      {"ring", [](HDC dc, int dx, int dy) { Ellipse(dc, 4 + dx, 4 + dy, 31 + dx, 22 + dy); }},
+      {"half ring",
+       [](HDC dc, int dx, int dy) {
+         Arc(dc, 4 + dx, 4 + dy, 31 + dx, 22 + dy, 17 + dx, 4 + dy, 17 + dx, 22 + dy);
+       }},
+  };
+  const POINT shifts[] = {{0, 0}, {7, 5}, {-9, -6}, {0, 0}};
+  for (const Figure& figure : figures) {
+    TestCanvas reference(40, 30);
+    reference.withTools(
+        PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, 0, 0); }, Hollow());
+    const Picture want = reference.picture(40, 30);
+    for (const POINT& shift : shifts) {
+      TestCanvas canvas(40, 30);
+      canvas.withTools(
+          PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, int(shift.x), int(shift.y)); }, Hollow());
+      const Picture got = canvas.picture(40, 30);
+      for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+          const int fromX = x - int(shift.x), fromY = y - int(shift.y);
+          const bool inside = fromX >= 0 && fromX < 40 && fromY >= 0 && fromY < 30;
+          const char expected = inside ? want[size_t(fromY)][size_t(fromX)] : '.';
+          ASSERT_EQ(got[size_t(y)][size_t(x)], expected)
+              << figure.name << " moved " << shift.x << "," << shift.y << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kx::test
