@@ -32,6 +32,16 @@ struct Stroke {
   bool insideFrame = false;
 };
 
+// What a bitmap knows of its own pixels: every pixel outside `inked` (surface pixels) has the
+// colour `color`. A new bitmap is all black; a solid fill over all of it makes it plain again.
+// Fills and blits use it to leave alone what they would not change.
+struct PlainArea {
+  uint32_t color = 0;
+  RECT inked{0, 0, 0, 0};
+  bool clean() const { return inked.left >= inked.right || inked.top >= inked.bottom; }
+  void add(const RECT& r);
+};
+
 // Calls run(x0, x1) for each part of row y between x0 and x1 (surface pixels, x1 excluded) that
 // none of the `covered` rectangles holds, left to right.
 template <class RunFn>
@@ -53,8 +63,10 @@ uint8_t hatchRowBits(int hatch, int row);
 class Raster {
  public:
   // `clip`, `origin` and `covered` are in surface pixels; drawing coordinates are shifted by
-  // `origin`. Pixels inside `covered` rectangles are neither drawn nor read.
-  Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered = {});
+  // `origin`. Pixels inside `covered` rectangles are neither drawn nor read. A bitmap's `plain`
+  // area lets a solid fill of all its pixels skip those that have the colour already.
+  Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered = {},
+         PlainArea* plain = nullptr);
 
   bool empty() const { return m_clipLeft >= m_clipRight || m_clipTop >= m_clipBottom; }
   // Surface pixels touched so far, for presenting window DCs (empty when nothing was drawn).
@@ -83,12 +95,14 @@ class Raster {
 
  private:
   void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
+  void fillWhole(uint32_t color);
   bool isCovered(int64_t x, int64_t y) const;
 
   PixelSurface m_surface;
   int64_t m_clipLeft, m_clipTop, m_clipRight, m_clipBottom;  // surface pixels
   int64_t m_originX, m_originY;
   std::vector<RECT> m_covered;  // within the clip; usually empty
+  PlainArea* m_plain;
   int64_t m_dirtyLeft = INT64_MAX, m_dirtyTop = INT64_MAX, m_dirtyRight = INT64_MIN,
           m_dirtyBottom = INT64_MIN;
 };

@@ -1,5 +1,7 @@
 // The inked runs of recent wide strokes, by the shape of their path: a figure drawn again, or at
-// another place, reuses the runs instead of rasterising its stroke once more.
+// another place, reuses the runs instead of rasterising its stroke once more. Animations cycle
+// through a few dozen figures (a turning ring's phases, a line sweeping across), so the cache keeps
+// that many, within a bound on the runs it holds.
 #pragma once
 
 #include <cstdint>
@@ -26,12 +28,17 @@ class StrokeCache {
 
  private:
   struct Entry {
+    size_t key;
     std::vector<PathOp> shape;
     int width;
     std::vector<StrokeRun> runs;
   };
-  static constexpr size_t kEntries = 32;
-  std::vector<Entry> m_entries;  // the most recently used last
+  static size_t keyOf(const std::vector<PathOp>& shape, int width);
+
+  static constexpr size_t kEntries = 128;
+  static constexpr size_t kRuns = size_t(1) << 19;  // about 6 MB
+  std::vector<Entry> m_entries;                     // the most recently used last
+  size_t m_runs = 0;                                // held by all entries
 };
 
 }  // namespace kx
