@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,29 @@ TEST_F(WideStrokeTest, HollowEllipseIsARingOfThePensWidth) {
       "..PP........PP..",  //
       "..PP........PP..",  //
       "..PPP......PPP..",  //
+      "...PPPPPPPPPP...",  //
+      "....PPPPPPPP....",  //
+      "................",  //
+      "................",
+  };
+  EXPECT_EQ(canvas.picture(16, 14), expected);
+}
+
+// With a brush, the inside of the wide ring is filled; nothing outside it is.
+TEST_F(WideStrokeTest, BrushedEllipseFillsTheInsideOfItsRing) {
+  TestCanvas canvas(16, 14);
+  canvas.withTools(PS_SOLID, 2, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 2, 2, 14, 12)); });
+  const Picture expected = {
+      "................",  //
+      "................",  //
+      "....PPPPPPPP....",  //
+      "...PPPPPPPPPP...",  //
+      "..PPPBBBBBBPPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPPBBBBBBPPP..",  //
       "...PPPPPPPPPP...",  //
       "....PPPPPPPP....",  //
       "................",  //
@@ -144,6 +168,21 @@ TEST_F(WideStrokeTest, AFigureStrokedElsewhereKeepsItsPixels) {
         }
       }
     }
+  }
+}
+
+// Figures that differ only in the pen's width differ in their pixels, even right after each other.
+TEST_F(WideStrokeTest, TheSameFigureWithAnotherWidthIsStrokedAnew) {
+  int previous = 0;
+  for (int width : {2, 3, 4}) {
+    TestCanvas canvas(40, 30);
+    canvas.withTools(
+        PS_SOLID, width, [](HDC dc) { Ellipse(dc, 4, 4, 31, 22); }, Hollow());
+    int inked = 0;
+    for (const std::string& row : canvas.picture(40, 30))
+      inked += int(std::count(row.begin(), row.end(), 'P'));
+    EXPECT_GT(inked, previous) << "width " << width;
+    previous = inked;
   }
 }
 
