@@ -29,6 +29,15 @@ class ReachMap {
         m_budget(int64_t(width) * height / 64 + 1024) {}
 
   void walk(const WidePath& path) {
+    // A point that is not a number (the ray of a box one pixel wide) leaves Cairo's ink anywhere.
+    for (const PathOp& op : path.ops()) {
+      for (double value : {op.x, op.y, op.rx, op.ry, op.from, op.to}) {
+        if (!std::isfinite(value)) {
+          spend(INFINITY);
+          return;
+        }
+      }
+    }
     bool open = false;
     double startX = 0, startY = 0, atX = 0, atY = 0;
     auto lineTo = [&](double x, double y) {

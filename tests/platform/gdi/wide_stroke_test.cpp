@@ -186,5 +186,19 @@ TEST_F(WideStrokeTest, TheSameFigureWithAnotherWidthIsStrokedAnew) {
   }
 }
 
+// In a box one pixel wide the ray through a point level with the centre meets no curve; the arc
+// still draws, within the pen's reach of its box.
+TEST_F(WideStrokeTest, ArcInABoxOnePixelWideStaysByItsBox) {
+  TestCanvas canvas(16, 16);
+  canvas.withTools(PS_SOLID, 2, [](HDC dc) { Arc(dc, 5, 2, 6, 12, 9, 7, 5, 2); });
+  const Picture picture = canvas.picture(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      if (x >= 3 && x <= 7 && y >= 0 && y <= 13) continue;
+      EXPECT_EQ(picture[size_t(y)][size_t(x)], '.') << x << "," << y;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kx::test
