@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "gdi/pixel_runs.h"
 #include "gdi/pixels.h"
 
 namespace kx {
@@ -75,6 +78,10 @@ class Raster {
   // Logical coordinates; right and bottom excluded.
   void fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, const Fill& fill);
   void fillSpan(int64_t y, int64_t x0, int64_t x1, const Fill& fill) { fillRect(x0, y, x1, y + 1, fill); }
+  // Runs of one colour, each the pixels x0..x1 (x1 excluded) of row y, moved by (dx, dy): the
+  // many short runs of an outline, clipped one by one and noted as changed once.
+  template <class Run>
+  void fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color);
   void setPixel(int64_t x, int64_t y, uint32_t color);
   bool getPixel(int64_t x, int64_t y, uint32_t& color) const;
   // A Bresenham line from (x0, y0) towards (x1, y1); the end pixel only when `withEnd`.
@@ -106,5 +113,34 @@ class Raster {
   int64_t m_dirtyLeft = INT64_MAX, m_dirtyTop = INT64_MAX, m_dirtyRight = INT64_MIN,
           m_dirtyBottom = INT64_MIN;
 };
+
+template <class Run>
+void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color) {
+  if (!m_covered.empty()) {
+    const Fill pen{Fill::Kind::Solid, color};
+    for (const Run& run : runs) fillSpan(dy + run.y, dx + run.x0, dx + run.x1, pen);
+    return;
+  }
+  dx += m_originX;
+  dy += m_originY;
+  int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+  for (const Run& run : runs) {
+    const int64_t y = dy + run.y;
+    if (y < m_clipTop || y >= m_clipBottom) continue;
+    const int64_t x0 = std::max(dx + run.x0, m_clipLeft), x1 = std::min(dx + run.x1, m_clipRight);
+    if (x0 >= x1) continue;
+    uint32_t* row = m_surface.pixels + y * m_surface.stride;
+    if (x1 - x0 <= 4) {
+      for (int64_t x = x0; x < x1; ++x) row[x] = color;
+    } else {
+      fillPixels(row + x0, size_t(x1 - x0), color);
+    }
+    left = std::min(left, x0);
+    right = std::max(right, x1);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y + 1);
+  }
+  if (left < right) noteChanged(left, top, right, bottom);
+}
 
 }  // namespace kx

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "gdi/stroke_cache.h"
@@ -191,8 +192,7 @@ void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
             });
     runs = &cache.add(std::move(shape), stroke.width, std::move(fresh));
   }
-  for (const StrokeRun& run : *runs)
-    raster.fillSpan(fullTop + run.y, fullLeft + run.x0, fullLeft + run.x1, pen);
+  raster.fillRuns(std::span<const StrokeRun>(*runs), fullLeft, fullTop, stroke.color);
 }
 
 }  // namespace kx
