@@ -67,6 +67,7 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
     uint32_t* line = bitmap->pixels.data() + int64_t(y) * bitmap->width;
     for (int x = 0; x < cols; ++x) line[x] = dib.pixel(stored, x);
   }
+  bitmap->plain.add(RECT{0, 0, cols, rows});
   return handle;
 }
 

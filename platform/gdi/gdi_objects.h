@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gdi/pixels.h"
+#include "gdi/raster.h"
 #include "kernel/handle_table.h"
 
 namespace kx {
@@ -44,6 +45,7 @@ struct BitmapObject : HandleObject {
   int height;
   int bitsPixel;
   std::vector<uint32_t> pixels;
+  PlainArea plain;             // all black when made
   HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
 };
 

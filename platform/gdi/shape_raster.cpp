@@ -275,8 +275,10 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     return test.contains(x, y);
   };
 
+  // A wide pen's outline is stroked as a path below: the rows matter only for a fill.
+  const bool rowsPaint = thin || (filled && fill.kind != Fill::Kind::None);
   const int64_t y0 = std::max(pathBox.top, raster.clipTop()),
-                y1 = std::min(pathBox.bottom, raster.clipBottom());
+                y1 = rowsPaint ? std::min(pathBox.bottom, raster.clipBottom()) : y0;
   const int64_t lastRow = pathBox.bottom - 1;
   int64_t prevL = 0, prevR = 0, curL = 0, curR = 0, nextL = 0, nextR = 0;
   if (y0 < y1) {
