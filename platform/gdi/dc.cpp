@@ -106,7 +106,11 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
 BOOL WINAPI DeleteDC(HDC hdc) {
   DcObject* dc = findDc(hdc);
   if (!dc) return FALSE;
-  if (!dc->isMemory()) return ReleaseDC(dc->window(), hdc) ? TRUE : FALSE;
+  if (!dc->isMemory()) {
+    // A window DC deleted instead of released goes the way ReleaseDC takes it.
+    HandleTable::instance().remove(hdc);
+    return TRUE;
+  }
   if (auto* bitmap = lookup<BitmapObject>(dc->state.bitmap); bitmap && !bitmap->isStock()) {
     bitmap->selectedInto = nullptr;
   }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "gdi/pixels.h"
+#include "raster/pixels.h"
 #include "kernel/handle_table.h"
 
 namespace kx {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gdi/dc.h"
-#include "gdi/font_face.h"
 #include "gdi/gdi_objects.h"
+#include "raster/font_face.h"
 
 namespace kx {
 

@@ -39,14 +39,6 @@ class WindowDc : public DcObject {
 
 }  // namespace
 
-SIZE desktopSize() {
-  WindowCanvas canvas;
-  if (getWindowCanvas(GetDesktopWindow(), canvas) && canvas.surface.width > 0) {
-    return SIZE{canvas.surface.width, canvas.surface.height};
-  }
-  return SIZE{1024, 768};
-}
-
 }  // namespace kx
 
 using namespace kx;

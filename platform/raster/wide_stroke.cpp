@@ -1,4 +1,4 @@
-#include "gdi/wide_stroke.h"
+#include "raster/wide_stroke.h"
 
 #include <cairo.h>
 

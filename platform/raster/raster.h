@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "gdi/pixels.h"
+#include "raster/pixels.h"
 
 namespace kx {
 
