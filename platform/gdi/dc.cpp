@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "gdi/gdi_objects.h"
+#include "kernel/api_boundary.h"
 
 namespace kx {
 
@@ -100,7 +101,8 @@ using namespace kx;
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
   if (hdc && !findDc(hdc)) return nullptr;
-  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<MemoryDc>()));
+  return failSafe<HDC>(
+      nullptr, [] { return static_cast<HDC>(HandleTable::instance().add(std::make_unique<MemoryDc>())); });
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
