@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -34,7 +34,7 @@ TEST_F(WideStrokeTest, LinesOfWidthTwoAreTwoPixelsThick) {
       {{5, 1}, {5, 12}, false, "....PP......"},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(12, 12);
+    MarkerCanvas canvas(12, 12);
     canvas.withTools(PS_SOLID, 2, [&](HDC dc) {
       MoveToEx(dc, c.from.x, c.from.y, nullptr);
       EXPECT_TRUE(LineTo(dc, c.to.x, c.to.y));
@@ -49,7 +49,7 @@ TEST_F(WideStrokeTest, LinesOfWidthTwoAreTwoPixelsThick) {
 // Ellipse outlines with the pen and fills with the brush; the hollow brush fills nothing, so
 // the inside keeps whatever was there. The ring is two pixels thick and symmetric.
 TEST_F(WideStrokeTest, HollowEllipseIsARingOfThePensWidth) {
-  TestCanvas canvas(16, 14);
+  MarkerCanvas canvas(16, 14);
   canvas.withTools(
       PS_SOLID, 2, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 2, 2, 14, 12)); }, Hollow());
   const Picture expected = {
@@ -79,12 +79,12 @@ TEST_F(WideStrokeTest, ArcInACrossedBoxIsTheArcOfTheNormalisedBox) {
   const Case crossed[] = {{{9, 1, 5, 13}}, {{5, 13, 9, 1}}, {{9, 13, 5, 1}}};
   for (const POINT& start : {POINT{7, 13}, POINT{7, 1}}) {
     const POINT end{start.x, 14 - start.y};
-    TestCanvas reference(16, 14);
+    MarkerCanvas reference(16, 14);
     reference.withTools(PS_SOLID, 2, [&](HDC dc) { Arc(dc, 5, 1, 9, 13, start.x, start.y, end.x, end.y); });
     const Picture want = reference.picture(16, 14);
-    EXPECT_NE(want, TestCanvas(16, 14).picture(16, 14));  // something was drawn
+    EXPECT_NE(want, MarkerCanvas(16, 14).picture(16, 14));  // something was drawn
     for (const Case& c : crossed) {
-      TestCanvas canvas(16, 14);
+      MarkerCanvas canvas(16, 14);
       canvas.withTools(PS_SOLID, 2, [&](HDC dc) {
         Arc(dc, c.box.left, c.box.top, c.box.right, c.box.bottom, start.x, start.y, end.x, end.y);
       });
@@ -99,12 +99,12 @@ TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
     MoveToEx(dc, 3, 20, nullptr);
     LineTo(dc, 30, 22);
   };
-  TestCanvas before(40, 40);
+  MarkerCanvas before(40, 40);
   before.withTools(PS_SOLID, 2, line);
-  TestCanvas ring(40, 40);
+  MarkerCanvas ring(40, 40);
   ring.withTools(
       PS_SOLID, 3, [](HDC dc) { Ellipse(dc, 1, 1, 39, 39); }, Hollow());
-  TestCanvas after(40, 40);
+  MarkerCanvas after(40, 40);
   after.withTools(PS_SOLID, 2, line);
   EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
 }
