@@ -6,8 +6,7 @@
 
 #include <chrono>
 
-#include "app/kalyx.h"
-#include "kx/platform.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
 #include "screens/propulsion/disp_orbt.h"
 
@@ -16,20 +15,9 @@ namespace {
 void BM_OrbitTick(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchOrbit";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchOrbit", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchOrbit");
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispOrbt screen(&app);
     screen.SetUp();
     CSubDisp* panel = screen.subLower;
@@ -39,9 +27,6 @@ void BM_OrbitTick(benchmark::State& state) {
                            double(state.iterations());
     state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
   }
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchOrbit", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 BENCHMARK(BM_OrbitTick)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 

@@ -1,10 +1,10 @@
-#include "gdi/shape_raster.h"
+#include "raster/shape_raster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "gdi/wide_stroke.h"
+#include "raster/wide_stroke.h"
 
 namespace kx {
 
