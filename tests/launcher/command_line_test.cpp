@@ -196,14 +196,6 @@ TEST_F(CommandLineTest, DemoShowsEveryScreenOfTheBuildInTurn) {
   EXPECT_EQ(run({"--demo"}).code, 2);  // only with --record
 }
 
-TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
-  // Screen 1 joins the build later; until then --screen 1 says so instead of recording black.
-  Result r = run({"--record", file("one.png"), "--screen", "1", "--seconds", "1"});
-  if (r.code == 0) GTEST_SKIP() << "screen 1 is in this build";
-  EXPECT_EQ(r.code, 2);
-  EXPECT_NE(r.err.find("--screen 1"), std::string::npos) << r.err;
-}
-
 TEST_F(CommandLineTest, SecondCopyEndsAtOnceWithCode1) {
   ChildProcess holder(
       {std::string(KALYX_BINARY_DIR) + "/test-programs/mutex_holder", "KALYX32 Screen Saver"});
