@@ -21,13 +21,29 @@ HBRUSH brushOrSysColor(HBRUSH brush) {
   return brush;
 }
 
+// A solid fill over the whole of a new bitmap paints every pixel: the black under it is never
+// seen. (Memory DCs draw in bitmap pixels, clipped to the bitmap alone.)
+void skipClearUnder(DcObject& dc, const BrushObject& brush, const RECT* rects, int count) {
+  auto* bitmap = dc.isMemory() ? lookup<BitmapObject>(dc.state.bitmap) : nullptr;
+  if (!bitmap || !bitmap->clearPending || brush.logBrush.lbStyle != BS_SOLID) return;
+  for (int i = 0; i < count; ++i) {
+    const RECT& r = rects[i];
+    if (r.left <= 0 && r.top <= 0 && r.right >= bitmap->width && r.bottom >= bitmap->height) {
+      bitmap->skipClear();
+      return;
+    }
+  }
+}
+
 bool fillRects(HDC hdc, HBRUSH brush, const RECT* rects, int count) {
   DcObject* dc = findDc(hdc);
   if (!dc) return false;
-  if (!lookup<BrushObject>(brush)) {
+  const auto* brushObject = lookup<BrushObject>(brush);
+  if (!brushObject) {
     SetLastError(ERROR_INVALID_HANDLE);
     return false;
   }
+  skipClearUnder(*dc, *brushObject, rects, count);
   drawOn(*dc, [&](Raster& raster) {
     const Fill fill = fillForBrush(brush, dc->state, POINT{LONG(raster.originX()), LONG(raster.originY())});
     for (int i = 0; i < count; ++i)

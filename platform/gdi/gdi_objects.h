@@ -39,12 +39,16 @@ struct BitmapObject : HandleObject {
   static constexpr HandleKind kKind = HandleKind::Bitmap;
   BitmapObject(int width, int height, int bitsPixel);
   ~BitmapObject() override;
-  PixelSurface surface() { return {pixels.data(), width, height, width}; }
+  // The pixels to draw on or read; black until something is drawn.
+  PixelSurface surface();
+  // The next drawing paints every pixel, so the black it would start from need not be laid.
+  void skipClear() { clearPending = false; }
   int width;
   int height;
   int bitsPixel;
-  std::vector<uint32_t> pixels;
-  HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
+  bool clearPending = false;     // the pixels are a deleted bitmap's, not yet blacked out
+  std::vector<uint32_t> pixels;  // read and write them through surface()
+  HDC selectedInto = nullptr;    // a bitmap lives in one memory DC at a time
 };
 
 struct PaletteObject : HandleObject {

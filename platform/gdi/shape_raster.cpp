@@ -10,6 +10,16 @@ namespace kx {
 
 namespace {
 
+// std::floor and std::ceil for pixel coordinates, without a library call in the row loop.
+int64_t floorToInt(double v) {
+  const auto t = int64_t(v);
+  return double(t) > v ? t - 1 : t;
+}
+int64_t ceilToInt(double v) {
+  const auto t = int64_t(v);
+  return double(t) < v ? t + 1 : t;
+}
+
 // Row extents of a box with elliptic corners: in each row, the pixels whose centres lie inside
 // the outline that passes along the box's outer pixel edges.
 class RoundBox {
@@ -35,8 +45,8 @@ class RoundBox {
     const double dy = yc < m_topCentre ? m_topCentre - yc : (yc > m_bottomCentre ? yc - m_bottomCentre : 0);
     const double t = dy / m_radiusY;
     const double dx = m_radiusX * std::sqrt(std::max(0.0, 1 - t * t));
-    xl = std::max(xl, int64_t(std::ceil(m_leftCentre - dx)));
-    xr = std::min(xr, int64_t(std::floor(m_rightCentre + dx)));
+    xl = std::max(xl, ceilToInt(m_leftCentre - dx));
+    xr = std::min(xr, floorToInt(m_rightCentre + dx));
     if (xl > xr) xl = xr = int64_t(std::floor((m_leftCentre + m_rightCentre) / 2));
   }
 
@@ -64,6 +74,14 @@ class SweepTest {
   }
 
   bool all() const { return m_all; }
+  // A sweep of less than half a turn whose rays both leave upwards (or both downwards) reaches
+  // only the rows above (below) the centre and the centre's own: 1 above, -1 below, 0 either.
+  int side() const {
+    if (m_all || !m_narrow) return 0;
+    if (m_startV >= 0 && m_endV >= 0) return 1;
+    if (m_startV <= 0 && m_endV <= 0) return -1;
+    return 0;
+  }
   bool contains(int64_t x, int64_t y) const {
     if (m_all) return true;
     const double u = double(x - m_cx) * m_sx, v = double(m_cy - y) * m_sy;
@@ -275,8 +293,10 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     return test.contains(x, y);
   };
 
-  const int64_t y0 = std::max(pathBox.top, raster.clipTop()),
-                y1 = std::min(pathBox.bottom, raster.clipBottom());
+  int64_t y0 = std::max(pathBox.top, raster.clipTop()), y1 = std::min(pathBox.bottom, raster.clipBottom());
+  if (!thin && !(filled && fill.kind != Fill::Kind::None)) y1 = y0;  // a wide pen's open arc is all stroke
+  if (!filled && test.side() > 0) y1 = std::min(y1, cy + 1);
+  if (!filled && test.side() < 0) y0 = std::max(y0, cy);
   const int64_t lastRow = pathBox.bottom - 1;
   int64_t prevL = 0, prevR = 0, curL = 0, curR = 0, nextL = 0, nextR = 0;
   if (y0 < y1) {

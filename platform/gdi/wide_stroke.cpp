@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 namespace kx {
@@ -26,12 +27,30 @@ struct Bounds {
   }
 };
 
+// An arc reaches its ends and those of the ellipse's four extremes that its sweep passes: a
+// quarter of a large ring needs a quarter of the ring's box, not all of it.
+void addArc(Bounds& bounds, const PathOp& op) {
+  if (op.rx <= 0 || op.ry <= 0) {
+    bounds.add(op.x, op.y);  // drawn as a line to the centre
+    return;
+  }
+  auto at = [&](double angle) { bounds.add(op.x + op.rx * std::cos(angle), op.y - op.ry * std::sin(angle)); };
+  at(op.from);
+  at(op.to);
+  constexpr double kQuarter = std::numbers::pi / 2;
+  if (op.to - op.from >= 4 * kQuarter) {
+    bounds.add(op.x - op.rx, op.y - op.ry);
+    bounds.add(op.x + op.rx, op.y + op.ry);
+    return;
+  }
+  for (double extreme = std::ceil(op.from / kQuarter) * kQuarter; extreme <= op.to; extreme += kQuarter) at(extreme);
+}
+
 Bounds pathBounds(const WidePath& path) {
   Bounds bounds;
   for (const PathOp& op : path.ops()) {
     if (op.kind == PathOp::Kind::Arc) {
-      bounds.add(op.x - op.rx, op.y - op.ry);
-      bounds.add(op.x + op.rx, op.y + op.ry);
+      addArc(bounds, op);
     } else if (op.kind != PathOp::Kind::Close) {
       bounds.add(op.x, op.y);
     }
