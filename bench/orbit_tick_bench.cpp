@@ -39,7 +39,8 @@ void BM_OrbitTick(benchmark::State& state) {
     for (auto _ : state) panel->Animate(1);
     const double ticks = double(state.iterations());
     const double cpuPerTick = (ThreadCpuSeconds() - cpuStart) / ticks;
-    const double perTick = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / ticks;
+    const double perTick =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / ticks;
     state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
     state.counters["x_memcpy_cpu"] = cpuPerTick / FrameMemcpyCpuSeconds(width, height);
   }

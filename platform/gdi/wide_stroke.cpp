@@ -43,7 +43,8 @@ void addArc(Bounds& bounds, const PathOp& op) {
     bounds.add(op.x + op.rx, op.y + op.ry);
     return;
   }
-  for (double extreme = std::ceil(op.from / kQuarter) * kQuarter; extreme <= op.to; extreme += kQuarter) at(extreme);
+  for (double extreme = std::ceil(op.from / kQuarter) * kQuarter; extreme <= op.to; extreme += kQuarter)
+    at(extreme);
 }
 
 Bounds pathBounds(const WidePath& path) {
