@@ -216,8 +216,8 @@ struct Columns {
 // Paints the pixels x0..x1 (inclusive) of row y within the columns that pass the sweep test; with
 // whole, every one passes and the row is one span instead of a test per pixel.
 template <class Test>
-void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, Columns columns, const Fill& fill, bool whole,
-               Test&& test) {
+void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, Columns columns, const Fill& fill,
+               bool whole, Test&& test) {
   x0 = std::max(x0, columns.lo);
   x1 = std::min(x1, columns.hi);
   if (whole) {
@@ -291,7 +291,8 @@ void wideRoundBoxPath(WidePath& path, Box box, int64_t cw, int64_t ch, const Swe
 }
 
 // An open arc's pixels lie on its side of the centre: the rows and columns beyond it are skipped.
-void narrowToSweep(const SweepTest& test, int64_t cx, int64_t cy, Columns& columns, int64_t& y0, int64_t& y1) {
+void narrowToSweep(const SweepTest& test, int64_t cx, int64_t cy, Columns& columns, int64_t& y0,
+                   int64_t& y1) {
   if (test.side() > 0) y1 = std::min(y1, cy + 1);
   if (test.side() < 0) y0 = std::max(y0, cy);
   if (test.columnSide() > 0) columns.lo = std::max(columns.lo, cx);
@@ -409,13 +410,23 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
   shape.narrowToColumns(columns.lo, columns.hi, y0, lastWalked);
   y1 = std::min(y1, lastWalked + 1);
   const int64_t lastRow = pathBox.bottom - 1;
+  // The extents of the rows walked and their neighbours, all at once: no row depends on another,
+  // so their divisions and square roots overlap instead of waiting on each other.
+  const int64_t firstExtent = std::max(pathBox.top, y0 - 1), lastExtent = std::min(lastRow, y1);
+  std::vector<int64_t> extents(y0 < y1 ? size_t(2 * (lastExtent - firstExtent + 1)) : 0);
+  for (size_t i = 0; i < extents.size(); i += 2)
+    shape.row(firstExtent + int64_t(i / 2), extents[i], extents[i + 1]);
+  auto extentOf = [&](int64_t y, int64_t& xl, int64_t& xr) {
+    xl = extents[size_t(2 * (y - firstExtent))];
+    xr = extents[size_t(2 * (y - firstExtent)) + 1];
+  };
   int64_t prevL = 0, prevR = 0, curL = 0, curR = 0, nextL = 0, nextR = 0;
   if (y0 < y1) {
-    if (y0 > pathBox.top) shape.row(y0 - 1, prevL, prevR);
-    shape.row(y0, curL, curR);
+    if (y0 > pathBox.top) extentOf(y0 - 1, prevL, prevR);
+    extentOf(y0, curL, curR);
   }
   for (int64_t y = y0; y < y1; ++y) {
-    if (y < lastRow) shape.row(y + 1, nextL, nextR);
+    if (y < lastRow) extentOf(y + 1, nextL, nextR);
     int64_t outlineLeftEnd = curR, outlineRightStart = curL;  // whole row is outline at the ends
     if (y > pathBox.top && y < lastRow) {
       outlineLeftEnd = std::max(curL, std::max(prevL, nextL) - 1);
@@ -430,8 +441,8 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
     }
     if (thin) {
       spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), columns, pen, test.all(), test);
-      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, columns, pen,
-                test.all(), test);
+      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, columns,
+                pen, test.all(), test);
     }
     prevL = curL;
     prevR = curR;
