@@ -10,6 +10,10 @@
 #include <numbers>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kx {
 
 namespace {
@@ -97,16 +101,19 @@ unsigned char* scratchMask(size_t bytes) {
   return scratch.data();
 }
 
-// The first inked byte at or after x, skipping clear bytes eight at a time.
-int nextInked(const unsigned char* row, int x, int width) {
-  while (x < width && (reinterpret_cast<uintptr_t>(row + x) & 7) != 0 && !row[x]) ++x;
-  while (x + 8 <= width) {
-    uint64_t word;
-    std::memcpy(&word, row + x, sizeof word);
-    if (word) break;
-    x += 8;
+// The first byte at or after x that is inked (or clear, with `inked` false), sixteen at a time.
+int nextWhere(bool inked, const unsigned char* row, int x, int width) {
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  while (x + 16 <= width) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+    const int clear = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero));
+    const int found = inked ? ~clear & 0xFFFF : clear;
+    if (found) return x + __builtin_ctz(unsigned(found));
+    x += 16;
   }
-  while (x < width && !row[x]) ++x;
+#endif
+  while (x < width && (row[x] != 0) != inked) ++x;
   return x;
 }
 
@@ -154,9 +161,9 @@ void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
     unsigned char* row = data + size_t(y) * size_t(maskStride);
     int x = 0;
     while (x < width) {
-      x = nextInked(row, x, width);
+      x = nextWhere(true, row, x, width);
       const int start = x;
-      while (x < width && row[x]) ++x;
+      x = nextWhere(false, row, x, width);
       if (x > start) {
         raster.fillSpan(top + y, left + start, left + x, pen);
         std::memset(row + start, 0, size_t(x - start));  // the scratch mask stays clear for the next stroke
