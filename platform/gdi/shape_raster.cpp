@@ -99,9 +99,9 @@ class SweepTest {
   // A sweep of less than half a turn whose rays both leave upwards (or both downwards) reaches
   // only the rows above (below) the centre and the centre's own: 1 above, -1 below, 0 either.
   int side() const {
-    if (m_all || !m_narrow) return 0;
-    if (m_startV >= 0 && m_endV >= 0) return 1;
-    if (m_startV <= 0 && m_endV <= 0) return -1;
+    if (m_all) return 0;
+    if (m_narrow && m_startV >= 0 && m_endV >= 0) return 1;
+    if (m_narrow && m_startV <= 0 && m_endV <= 0) return -1;
     // Opposite rays along the row through the centre: the half above or the half below.
     if (m_startV == 0 && m_endV == 0 && m_startU * m_endU < 0) return m_startU > 0 ? 1 : -1;
     return 0;

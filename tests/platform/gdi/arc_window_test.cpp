@@ -43,9 +43,11 @@ const ArcCase kArcs[] = {
     {"quarter", {6, 6, 58, 58}, {58, 32}, {32, 6}},
 };
 
-// Windows on the 64 x 64 picture: strips along each edge, a middle piece, one off to a side.
-constexpr RECT kWindows[] = {{0, 0, 9, 64},    {50, 0, 64, 64}, {0, 0, 64, 7},  {0, 55, 64, 64},
-                             {20, 18, 43, 31}, {40, 5, 57, 60}, {61, 0, 64, 64}};
+// Windows on the 64 x 64 picture: strips along each edge, a middle piece, one off to a side, and
+// strips that only graze a ring's side, where a row's reach changes fastest.
+constexpr RECT kWindows[] = {{0, 0, 9, 64},    {50, 0, 64, 64},  {0, 0, 64, 7},   {0, 55, 64, 64},
+                             {20, 18, 43, 31}, {40, 5, 57, 60},  {61, 0, 64, 64}, {57, 0, 64, 64},
+                             {0, 0, 6, 64},    {58, 20, 64, 40}, {0, 0, 5, 64}};
 
 template <class DrawFn>
 std::vector<std::string> Picture(int width, int height, const Pen& pen, DrawFn&& draw) {
