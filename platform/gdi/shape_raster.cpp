@@ -112,9 +112,12 @@ class SweepTest {
     if (m_narrow && m_startU >= 0 && m_endU >= 0) return 1;
     if (m_narrow && m_startU <= 0 && m_endU <= 0) return -1;
     // Opposite rays along the centre column: counter-clockwise from down to up is the right half.
-    if (m_startU == 0 && m_endU == 0 && m_startV * m_endV < 0) return m_startV < 0 ? 1 : -1;
+    if (halfByColumns()) return m_startV < 0 ? 1 : -1;
     return 0;
   }
+  // Whether the sweep is exactly the columns on one side of the centre's (its own included), so
+  // that within them every pixel passes.
+  bool halfByColumns() const { return !m_all && m_startU == 0 && m_endU == 0 && m_startV * m_endV < 0; }
   bool operator()(int64_t x, int64_t y) const { return contains(x, y); }
   bool contains(int64_t x, int64_t y) const {
     if (m_all) return true;
@@ -406,6 +409,8 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
   int64_t y0 = std::max(pathBox.top, raster.clipTop()), y1 = std::min(pathBox.bottom, raster.clipBottom());
   if (!thin && !(filled && fill.kind != Fill::Kind::None)) y1 = y0;  // a wide pen's open arc is all stroke
   if (!filled) narrowToSweep(test, cx, cy, columns, y0, y1);
+  // A meridian's half, once its columns are narrowed to that half, needs no test a pixel.
+  const bool wholeOutline = test.all() || (!filled && test.halfByColumns());
   int64_t lastWalked = y1 - 1;
   shape.narrowToColumns(columns.lo, columns.hi, y0, lastWalked);
   y1 = std::min(y1, lastWalked + 1);
@@ -440,9 +445,9 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
         spanWhere(raster, y, from, to, columns, fill, test.all(), test);
     }
     if (thin) {
-      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), columns, pen, test.all(), test);
+      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), columns, pen, wholeOutline, test);
       spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, columns,
-                pen, test.all(), test);
+                pen, wholeOutline, test);
     }
     prevL = curL;
     prevR = curR;
