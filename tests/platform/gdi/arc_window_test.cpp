@@ -35,6 +35,7 @@ struct ArcCase {
 const ArcCase kArcs[] = {
     {"right half", {4, 2, 60, 62}, {32, 62}, {32, 2}},
     {"left half", {4, 2, 60, 62}, {32, 2}, {32, 62}},
+    {"up from the bottom pole and on past the top", {4, 2, 60, 62}, {32, 62}, {8, 6}},
     {"upper narrow", {2, 10, 62, 50}, {56, 20}, {8, 22}},
     {"lower narrow", {2, 10, 62, 50}, {8, 44}, {50, 46}},
     {"upper wide", {2, 10, 62, 50}, {10, 40}, {54, 40}},
