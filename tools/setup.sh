@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core           # "Arial" and the sans faces
   xvfb xdotool                                 # real-window tests under a virtual X server
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils  # and under one with two monitors
   g++-mingw-w64-i686 binutils-mingw-w64-i686   # the Windows build
 )
 

@@ -21,29 +21,13 @@ HBRUSH brushOrSysColor(HBRUSH brush) {
   return brush;
 }
 
-// A solid fill over the whole of a new bitmap paints every pixel: the black under it is never
-// seen. (Memory DCs draw in bitmap pixels, clipped to the bitmap alone.)
-void skipClearUnder(DcObject& dc, const BrushObject& brush, const RECT* rects, int count) {
-  auto* bitmap = dc.isMemory() ? lookup<BitmapObject>(dc.state.bitmap) : nullptr;
-  if (!bitmap || !bitmap->clearPending || brush.logBrush.lbStyle != BS_SOLID) return;
-  for (int i = 0; i < count; ++i) {
-    const RECT& r = rects[i];
-    if (r.left <= 0 && r.top <= 0 && r.right >= bitmap->width && r.bottom >= bitmap->height) {
-      bitmap->skipClear();
-      return;
-    }
-  }
-}
-
 bool fillRects(HDC hdc, HBRUSH brush, const RECT* rects, int count) {
   DcObject* dc = findDc(hdc);
   if (!dc) return false;
-  const auto* brushObject = lookup<BrushObject>(brush);
-  if (!brushObject) {
+  if (!lookup<BrushObject>(brush)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return false;
   }
-  skipClearUnder(*dc, *brushObject, rects, count);
   drawOn(*dc, [&](Raster& raster) {
     const Fill fill = fillForBrush(brush, dc->state, POINT{LONG(raster.originX()), LONG(raster.originY())});
     for (int i = 0; i < count; ++i)
@@ -70,6 +54,30 @@ void combineRow(uint32_t* dst, const uint32_t* src, int64_t count, Combine combi
       xorPixels(dst, src, size_t(count));
       break;
   }
+}
+
+// Whether combining with a source pixel of this colour leaves the destination pixel as it was.
+// Bitmap pixels carry no alpha byte, so ANDing with white keeps them whole.
+bool leavesAsIs(Combine combine, uint32_t source) {
+  switch (combine) {
+    case Combine::And:
+      return source == 0xFFFFFF;
+    case Combine::Or:
+    case Combine::Xor:
+      return source == 0;
+    case Combine::Copy:
+      return false;
+  }
+  return false;
+}
+
+// Narrows a blit's rectangle (destination at d, source at s, len long on one axis) to the span
+// [lo, hi) of the source.
+void narrowAxis(int64_t& d, int64_t& s, int64_t& len, int64_t lo, int64_t hi) {
+  const int64_t shift = std::max<int64_t>(0, lo - s);
+  d += shift;
+  s += shift;
+  len = std::min(len - shift, hi - s);
 }
 
 bool sourceCombine(DWORD rop, Combine& combine) {
@@ -189,6 +197,15 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
            std::max<int64_t>(sc.top, 0), std::min<int64_t>(sc.bottom, from.surface.height));
   if (w <= 0 || h <= 0) return TRUE;
   const bool sameSurface = from.surface.pixels == to.surface.pixels;
+  // Where a bitmap source is plain in a colour that changes nothing, only its ink needs combining.
+  if (from.plain && to.plain && !sameSurface && leavesAsIs(combine, from.plain->color)) {
+    const RECT& ink = from.plain->inked;
+    narrowAxis(dx0, sx0, w, ink.left, ink.right);
+    narrowAxis(dy0, sy0, h, ink.top, ink.bottom);
+    if (w <= 0 || h <= 0) return TRUE;
+  }
+  // Copied from a bitmap, the plain parts of a row are a fill: nothing to read.
+  const PlainArea* plainSource = combine == Combine::Copy && !sameSurface ? from.plain : nullptr;
   // On one surface, rows run bottom-up when the destination lies below the source.
   const bool upwards = sameSurface && dy0 > sy0;
   // Columns a..b of one row of the rectangle.
@@ -196,6 +213,17 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     uint32_t* d = to.surface.pixels + (dy0 + row) * to.surface.stride + dx0 + a;
     const uint32_t* s = from.surface.pixels + (sy0 + row) * from.surface.stride + sx0 + a;
     const int64_t n = b - a;
+    if (plainSource) {
+      const RECT& ink = plainSource->inked;
+      const int64_t sy = sy0 + row, sx = sx0 + a;
+      const bool inkedRow = sy >= ink.top && sy < ink.bottom;
+      const int64_t inkFrom = inkedRow ? std::clamp<int64_t>(ink.left - sx, 0, n) : n;
+      const int64_t inkTo = inkedRow ? std::clamp<int64_t>(ink.right - sx, inkFrom, n) : n;
+      fillPixels(d, size_t(inkFrom), plainSource->color);
+      std::memcpy(d + inkFrom, s + inkFrom, size_t(inkTo - inkFrom) * sizeof(uint32_t));
+      fillPixels(d + inkTo, size_t(n - inkTo), plainSource->color);
+      return;
+    }
     if (sameSurface && combine != Combine::Copy && d > s && d < s + n) {
       for (int64_t k = n - 1; k >= 0; --k) combineRow(d + k, s + k, 1, combine);
     } else {

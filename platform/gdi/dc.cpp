@@ -17,7 +17,12 @@ bool MemoryDc::target(DrawTarget& out) {
   out.surface = bitmap->surface();
   out.origin = POINT{0, 0};
   out.clip = RECT{0, 0, bitmap->width, bitmap->height};
+  out.plain = &bitmap->plain;
   return true;
+}
+
+void MemoryDc::changed(const RECT& surfaceRect) {
+  if (auto* bitmap = lookup<BitmapObject>(state.bitmap)) bitmap->plain.add(surfaceRect);
 }
 
 DcObject* findDc(HDC hdc) {

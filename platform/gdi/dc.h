@@ -16,7 +16,8 @@ struct DrawTarget {
   PixelSurface surface;
   POINT origin{};
   RECT clip{};
-  std::vector<RECT> covered;  // surface pixels that belong to windows above (see WindowCanvas)
+  std::vector<RECT> covered;   // surface pixels that belong to windows above (see WindowCanvas)
+  PlainArea* plain = nullptr;  // a bitmap's record of its plain pixels; null for windows
 };
 
 class DcObject : public HandleObject {
@@ -40,6 +41,7 @@ class MemoryDc : public DcObject {
  public:
   MemoryDc();
   bool target(DrawTarget& out) override;
+  void changed(const RECT& surfaceRect) override;
   bool isMemory() const override { return true; }
 };
 
@@ -48,7 +50,7 @@ template <class DrawFn>
 bool drawOn(DcObject& dc, DrawFn&& draw) {
   DrawTarget target;
   if (!dc.target(target)) return false;
-  Raster raster(target.surface, target.clip, target.origin, target.covered);
+  Raster raster(target.surface, target.clip, target.origin, target.covered, target.plain);
   draw(raster);
   RECT changed = raster.changed();
   if (changed.left < changed.right) dc.changed(changed);

@@ -64,9 +64,10 @@ HBITMAP WINAPI CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* pbmih, DWORD flIn
   for (int y = 0; y < rows; ++y) {
     // Bottom-up DIBs store the lowest row first.
     const int64_t stored = dib.bottomUp() ? dib.height() - 1 - y : y;
-    uint32_t* line = bitmap->surface().pixels + int64_t(y) * bitmap->width;
+    uint32_t* line = bitmap->pixels.data() + int64_t(y) * bitmap->width;
     for (int x = 0; x < cols; ++x) line[x] = dib.pixel(stored, x);
   }
+  bitmap->plain.add(RECT{0, 0, cols, rows});
   return handle;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gdi/pixels.h"
+#include "gdi/raster.h"
 #include "kernel/handle_table.h"
 
 namespace kx {
@@ -39,16 +40,13 @@ struct BitmapObject : HandleObject {
   static constexpr HandleKind kKind = HandleKind::Bitmap;
   BitmapObject(int width, int height, int bitsPixel);
   ~BitmapObject() override;
-  // The pixels to draw on or read; black until something is drawn.
-  PixelSurface surface();
-  // The next drawing paints every pixel, so the black it would start from need not be laid.
-  void skipClear() { clearPending = false; }
+  PixelSurface surface() { return {pixels.data(), width, height, width}; }
   int width;
   int height;
   int bitsPixel;
-  bool clearPending = false;     // the pixels are a deleted bitmap's, not yet blacked out
-  std::vector<uint32_t> pixels;  // read and write them through surface()
-  HDC selectedInto = nullptr;    // a bitmap lives in one memory DC at a time
+  std::vector<uint32_t> pixels;
+  PlainArea plain;             // all black when made
+  HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
 };
 
 struct PaletteObject : HandleObject {

@@ -89,21 +89,17 @@ HGDIOBJ stockObject(int index) {
 namespace {
 
 // Off-screen bitmaps of a whole panel are made and deleted on every paint. Keeping the memory of
-// the last few for the next ones spares the system fresh pages each time. A reused buffer still
-// holds the old bitmap's pixels: its bitmap blacks it out before anyone sees them (see surface()).
+// the last few for the next ones spares the system fresh pages each time; a reused buffer is
+// cleared like a new one.
 class PixelPool {
  public:
-  // A zeroed buffer of `count` pixels, or a kept one with stale contents (`stale` set).
-  std::vector<uint32_t> take(size_t count, bool& stale) {
-    stale = false;
+  std::vector<uint32_t> take(size_t count) {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (auto it = m_free.begin(); it != m_free.end(); ++it) {
       if (it->capacity() < count || it->capacity() > 2 * count + kSmall) continue;
       std::vector<uint32_t> pixels = std::move(*it);
       m_free.erase(it);
-      // Only a shorter buffer grows (with zeros); the pixels it kept are stale either way.
-      pixels.resize(count);
-      stale = true;
+      pixels.assign(count, 0);
       return pixels;
     }
     return std::vector<uint32_t>(count, 0);
@@ -134,16 +130,10 @@ BitmapObject::BitmapObject(int w, int h, int bits)
       width(w),
       height(h),
       bitsPixel(bits),
-      pixels(pixelPool().take(size_t(w) * size_t(h), clearPending)) {}
+      pixels(pixelPool().take(size_t(w) * size_t(h))) {}
 
 BitmapObject::~BitmapObject() {
   pixelPool().give(std::move(pixels));
-}
-
-PixelSurface BitmapObject::surface() {
-  if (clearPending) std::fill(pixels.begin(), pixels.end(), 0u);
-  clearPending = false;
-  return {pixels.data(), width, height, width};
 }
 
 DcState DcState::defaults() {

@@ -30,8 +30,19 @@ uint8_t hatchRowBits(int hatch, int row) {
   }
 }
 
-Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered)
-    : m_surface(surface), m_originX(origin.x), m_originY(origin.y) {
+void PlainArea::add(const RECT& r) {
+  if (r.left >= r.right || r.top >= r.bottom) return;
+  if (clean()) {
+    inked = r;
+    return;
+  }
+  inked = RECT{std::min(inked.left, r.left), std::min(inked.top, r.top), std::max(inked.right, r.right),
+               std::max(inked.bottom, r.bottom)};
+}
+
+Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered,
+               PlainArea* plain)
+    : m_surface(surface), m_originX(origin.x), m_originY(origin.y), m_plain(plain) {
   m_clipLeft = std::max<int64_t>(clip.left, 0);
   m_clipTop = std::max<int64_t>(clip.top, 0);
   m_clipRight = std::min<int64_t>(clip.right, surface.pixels ? surface.width : 0);
@@ -76,6 +87,11 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
   const int64_t x0 = std::max(left + m_originX, m_clipLeft), x1 = std::min(right + m_originX, m_clipRight);
   const int64_t y0 = std::max(top + m_originY, m_clipTop), y1 = std::min(bottom + m_originY, m_clipBottom);
   if (x0 >= x1 || y0 >= y1) return;
+  if (m_plain && fill.kind == Fill::Kind::Solid && m_covered.empty() && x0 == 0 && y0 == 0 &&
+      x1 == m_surface.width && y1 == m_surface.height) {
+    fillWhole(fill.color);
+    return;
+  }
   noteChanged(x0, y0, x1, y1);
   const int64_t stride = m_surface.stride;
   if (!m_covered.empty()) {
@@ -94,9 +110,32 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
   for (int64_t y = y0; y < y1; ++y) fillDeviceRow(m_surface.pixels + y * stride, y, x0, x1, fill);
 }
 
+// A solid fill of every pixel: where the bitmap is plain in that colour already, nothing changes.
+// The bitmap is plain afterwards, so the fill is not counted as ink.
+void Raster::fillWhole(uint32_t color) {
+  PlainArea& plain = *m_plain;
+  int64_t left = 0, top = 0, right = m_surface.width, bottom = m_surface.height;
+  if (plain.color == color) {
+    left = std::max<int64_t>(left, plain.inked.left);
+    top = std::max<int64_t>(top, plain.inked.top);
+    right = std::min<int64_t>(right, plain.inked.right);
+    bottom = std::min<int64_t>(bottom, plain.inked.bottom);
+  }
+  for (int64_t y = top; y < bottom && left < right; ++y) {
+    fillPixels(m_surface.pixels + y * m_surface.stride + left, size_t(right - left), color);
+  }
+  plain.color = color;
+  plain.inked = RECT{0, 0, 0, 0};
+}
+
 void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
   if (fill.kind == Fill::Kind::Solid) {
-    fillPixels(row + x0, size_t(x1 - x0), fill.color);
+    // Outlines are mostly runs of a pixel or two: stored directly, without the vector loop.
+    if (x1 - x0 <= 4) {
+      for (int64_t x = x0; x < x1; ++x) row[x] = fill.color;
+    } else {
+      fillPixels(row + x0, size_t(x1 - x0), fill.color);
+    }
     return;
   }
   const uint8_t bits = hatchRowBits(fill.hatch, int((y - fill.origin.y) & 7));
@@ -178,12 +217,29 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
   // Lines of screen sizes need no 128-bit division: 2 k minorLen stays far inside 64 bits.
   const bool narrow = majorLen < (int64_t(1) << 30) && minorLen < (int64_t(1) << 30);
   int64_t dirtyLo = INT64_MAX, dirtyHi = INT64_MIN, minorLo = INT64_MAX, minorHi = INT64_MIN;
+  // The minor coordinate rounds k * minorLen / majorLen to the nearest, halves away from the start:
+  // floor((2 k minorLen + majorLen) / (2 majorLen)). Lines of screen sizes carry the numerator's
+  // remainder from step to step; the quotient grows by at most one a step, as minorLen <= majorLen.
+  const int64_t den = 2 * majorLen, grow = 2 * minorLen;
+  int64_t quotient = 0, remainder = 0;
+  if (narrow && minorLen != 0 && kLo <= kHi) {
+    quotient = floorDiv64(2 * kLo * minorLen + majorLen, den);
+    remainder = 2 * kLo * minorLen + majorLen - quotient * den;
+  }
   for (int64_t k = kLo; k <= kHi; ++k) {
-    // The minor coordinate rounds k * minorLen / majorLen to the nearest, halves away from the start.
-    const int64_t minorStep =
-        minorLen == 0 ? 0
-        : narrow      ? floorDiv64(2 * k * minorLen + majorLen, 2 * majorLen)
-                      : int64_t(floorDiv(__int128(2) * k * minorLen + majorLen, __int128(2) * majorLen));
+    int64_t minorStep = 0;
+    if (minorLen != 0 && narrow) {
+      if (k > kLo) {
+        remainder += grow;
+        if (remainder >= den) {
+          remainder -= den;
+          ++quotient;
+        }
+      }
+      minorStep = quotient;
+    } else if (minorLen != 0) {
+      minorStep = int64_t(floorDiv(__int128(2) * k * minorLen + majorLen, __int128(2) * majorLen));
+    }
     const int64_t major = majorStart + majorSign * k, minor = minorStart + minorSign * minorStep;
     const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
     if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) continue;

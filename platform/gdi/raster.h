@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "gdi/pixel_runs.h"
 #include "gdi/pixels.h"
 
 namespace kx {
@@ -33,6 +35,16 @@ struct Stroke {
   bool insideFrame = false;
 };
 
+// What a bitmap knows of its own pixels: every pixel outside `inked` (surface pixels) has the
+// colour `color`. A new bitmap is all black; a solid fill over all of it makes it plain again.
+// Fills and blits use it to leave alone what they would not change.
+struct PlainArea {
+  uint32_t color = 0;
+  RECT inked{0, 0, 0, 0};
+  bool clean() const { return inked.left >= inked.right || inked.top >= inked.bottom; }
+  void add(const RECT& r);
+};
+
 // Calls run(x0, x1) for each part of row y between x0 and x1 (surface pixels, x1 excluded) that
 // none of the `covered` rectangles holds, left to right.
 template <class RunFn>
@@ -54,8 +66,10 @@ uint8_t hatchRowBits(int hatch, int row);
 class Raster {
  public:
   // `clip`, `origin` and `covered` are in surface pixels; drawing coordinates are shifted by
-  // `origin`. Pixels inside `covered` rectangles are neither drawn nor read.
-  Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered = {});
+  // `origin`. Pixels inside `covered` rectangles are neither drawn nor read. A bitmap's `plain`
+  // area lets a solid fill of all its pixels skip those that have the colour already.
+  Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered = {},
+         PlainArea* plain = nullptr);
 
   bool empty() const { return m_clipLeft >= m_clipRight || m_clipTop >= m_clipBottom; }
   // Surface pixels touched so far, for presenting window DCs (empty when nothing was drawn).
@@ -70,6 +84,10 @@ class Raster {
     }
     fillRect(x0, y, x1, y + 1, fill);
   }
+  // Runs of one colour, each the pixels x0..x1 (x1 excluded) of row y, moved by (dx, dy): the
+  // many short runs of an outline, clipped one by one and noted as changed once.
+  template <class Run>
+  void fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color);
   void setPixel(int64_t x, int64_t y, uint32_t color);
   bool getPixel(int64_t x, int64_t y, uint32_t& color) const;
   // A Bresenham line from (x0, y0) towards (x1, y1); the end pixel only when `withEnd`.
@@ -107,14 +125,45 @@ class Raster {
   }
 
   void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
+  void fillWhole(uint32_t color);
   bool isCovered(int64_t x, int64_t y) const;
 
   PixelSurface m_surface;
   int64_t m_clipLeft, m_clipTop, m_clipRight, m_clipBottom;  // surface pixels
   int64_t m_originX, m_originY;
   std::vector<RECT> m_covered;  // within the clip; usually empty
+  PlainArea* m_plain;
   int64_t m_dirtyLeft = INT64_MAX, m_dirtyTop = INT64_MAX, m_dirtyRight = INT64_MIN,
           m_dirtyBottom = INT64_MIN;
 };
+
+template <class Run>
+void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color) {
+  if (!m_covered.empty()) {
+    const Fill pen{Fill::Kind::Solid, color};
+    for (const Run& run : runs) fillSpan(dy + run.y, dx + run.x0, dx + run.x1, pen);
+    return;
+  }
+  dx += m_originX;
+  dy += m_originY;
+  int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+  for (const Run& run : runs) {
+    const int64_t y = dy + run.y;
+    if (y < m_clipTop || y >= m_clipBottom) continue;
+    const int64_t x0 = std::max(dx + run.x0, m_clipLeft), x1 = std::min(dx + run.x1, m_clipRight);
+    if (x0 >= x1) continue;
+    uint32_t* row = m_surface.pixels + y * m_surface.stride;
+    if (x1 - x0 <= 4) {
+      for (int64_t x = x0; x < x1; ++x) row[x] = color;
+    } else {
+      fillPixels(row + x0, size_t(x1 - x0), color);
+    }
+    left = std::min(left, x0);
+    right = std::max(right, x1);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y + 1);
+  }
+  if (left < right) noteChanged(left, top, right, bottom);
+}
 
 }  // namespace kx

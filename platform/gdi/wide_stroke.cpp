@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <numbers>
+#include <span>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "gdi/stroke_cache.h"
+#include "gdi/stroke_reach.h"
 
 namespace kx {
 
@@ -31,31 +30,12 @@ struct Bounds {
   }
 };
 
-// An arc reaches its ends and those of the ellipse's four extremes that its sweep passes: a
-// quarter of a large ring needs a quarter of the ring's box, not all of it.
-void addArc(Bounds& bounds, const PathOp& op) {
-  if (op.rx <= 0 || op.ry <= 0) {
-    bounds.add(op.x, op.y);  // drawn as a line to the centre
-    return;
-  }
-  auto at = [&](double angle) { bounds.add(op.x + op.rx * std::cos(angle), op.y - op.ry * std::sin(angle)); };
-  at(op.from);
-  at(op.to);
-  constexpr double kQuarter = std::numbers::pi / 2;
-  if (op.to - op.from >= 4 * kQuarter) {
-    bounds.add(op.x - op.rx, op.y - op.ry);
-    bounds.add(op.x + op.rx, op.y + op.ry);
-    return;
-  }
-  for (double extreme = std::ceil(op.from / kQuarter) * kQuarter; extreme <= op.to; extreme += kQuarter)
-    at(extreme);
-}
-
 Bounds pathBounds(const WidePath& path) {
   Bounds bounds;
   for (const PathOp& op : path.ops()) {
     if (op.kind == PathOp::Kind::Arc) {
-      addArc(bounds, op);
+      bounds.add(op.x - op.rx, op.y - op.ry);
+      bounds.add(op.x + op.rx, op.y + op.ry);
     } else if (op.kind != PathOp::Kind::Close) {
       bounds.add(op.x, op.y);
     }
@@ -101,44 +81,27 @@ unsigned char* scratchMask(size_t bytes) {
   return scratch.data();
 }
 
-// The first byte at or after x that is inked (or clear, with `inked` false), sixteen at a time.
-int nextWhere(bool inked, const unsigned char* row, int x, int width) {
-#if defined(__SSE2__)
-  const __m128i zero = _mm_setzero_si128();
-  while (x + 16 <= width) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-    const int clear = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, zero));
-    const int found = inked ? ~clear & 0xFFFF : clear;
-    if (found) return x + __builtin_ctz(unsigned(found));
-    x += 16;
+// The first inked byte at or after x, skipping clear bytes eight at a time.
+int nextInked(const unsigned char* row, int x, int width) {
+  while (x < width && (reinterpret_cast<uintptr_t>(row + x) & 7) != 0 && !row[x]) ++x;
+  while (x + 8 <= width) {
+    uint64_t word;
+    std::memcpy(&word, row + x, sizeof word);
+    if (word) break;
+    x += 8;
   }
-#endif
-  while (x < width && (row[x] != 0) != inked) ++x;
+  while (x < width && !row[x]) ++x;
   return x;
 }
 
-}  // namespace
+// Strokes whose whole mask is at most this large are kept with their runs.
+constexpr int64_t kCachedArea = int64_t(1) << 22;
 
-void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
-  if (raster.empty() || path.ops().empty()) return;
-  const Bounds bounds = pathBounds(path);
-  const double reach = stroke.width / 2.0 + 1;
-  // The part of the clip the stroke can reach, in logical pixels.
-  const int64_t left =
-      std::max<int64_t>(raster.clipLeft(), int64_t(std::floor(std::max(bounds.left - reach, -9e18))));
-  const int64_t top =
-      std::max<int64_t>(raster.clipTop(), int64_t(std::floor(std::max(bounds.top - reach, -9e18))));
-  const int64_t right =
-      std::min<int64_t>(raster.clipRight(), int64_t(std::ceil(std::min(bounds.right + reach, 9e18))) + 1);
-  const int64_t bottom =
-      std::min<int64_t>(raster.clipBottom(), int64_t(std::ceil(std::min(bounds.bottom + reach, 9e18))) + 1);
-  if (left >= right || top >= bottom) return;
-  // Too far out for Cairo's fixed point: such a stroke is not drawn.
-  if (bounds.left - left < -kMaxCoordinate || bounds.right - left > kMaxCoordinate ||
-      bounds.top - top < -kMaxCoordinate || bounds.bottom - top > kMaxCoordinate) {
-    return;
-  }
-  const int width = int(right - left), height = int(bottom - top);
+// Rasterises the stroke into a width x height mask whose pixel (0, 0) is the logical pixel
+// (originX, originY) and calls run(y, x0, x1) for each inked run, in mask coordinates.
+template <class RunFn>
+void inkRuns(const WidePath& path, const Stroke& stroke, int64_t originX, int64_t originY, int width,
+             int height, RunFn&& run) {
   const int maskStride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, width);
   if (maskStride <= 0) return;
   unsigned char* data = scratchMask(size_t(maskStride) * size_t(height));
@@ -152,24 +115,84 @@ void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
     cairo_set_line_width(cr.get(), stroke.width);
     cairo_set_line_cap(cr.get(), CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr.get(), CAIRO_LINE_JOIN_ROUND);
-    buildPath(cr.get(), path, 0.5 - double(left), 0.5 - double(top));
+    buildPath(cr.get(), path, 0.5 - double(originX), 0.5 - double(originY));
     cairo_stroke(cr.get());
   }
   cairo_surface_flush(mask.get());
-  const Fill pen{Fill::Kind::Solid, stroke.color};
+  // Pixel centres the stroke covers lie within half its width of the path, which Cairo follows to
+  // a tenth of a pixel; the reach adds a margin of two pixels on top.
+  ReachMap reachable(width, height, stroke.width / 2.0 + 2, -double(originX), -double(originY));
+  reachable.walk(path);
   for (int y = 0; y < height; ++y) {
     unsigned char* row = data + size_t(y) * size_t(maskStride);
-    int x = 0;
-    while (x < width) {
-      x = nextWhere(true, row, x, width);
-      const int start = x;
-      x = nextWhere(false, row, x, width);
-      if (x > start) {
-        raster.fillSpan(top + y, left + start, left + x, pen);
-        std::memset(row + start, 0, size_t(x - start));  // the scratch mask stays clear for the next stroke
+    reachable.forEachStretch(y, [&](int from, int to) {
+      int x = from;
+      while (x < to) {
+        x = nextInked(row, x, to);
+        const int start = x;
+        while (x < to && row[x]) ++x;
+        if (x > start) {
+          run(y, start, x);
+          std::memset(row + start, 0, size_t(x - start));  // the scratch mask stays clear for the next stroke
+        }
       }
-    }
+    });
   }
+}
+
+// The path moved by (-originX, -originY).
+std::vector<PathOp> shapeOf(const WidePath& path, int64_t originX, int64_t originY) {
+  std::vector<PathOp> shape = path.ops();
+  for (PathOp& op : shape) {
+    if (op.kind == PathOp::Kind::Close) continue;
+    op.x -= double(originX);
+    op.y -= double(originY);
+  }
+  return shape;
+}
+
+}  // namespace
+
+void strokeWide(Raster& raster, const WidePath& path, const Stroke& stroke) {
+  if (raster.empty() || path.ops().empty()) return;
+  const Bounds bounds = pathBounds(path);
+  const double reach = stroke.width / 2.0 + 1;
+  // The box the stroke can reach, in logical pixels, and the part of the clip within it.
+  const int64_t fullLeft = int64_t(std::floor(std::max(bounds.left - reach, -9e18)));
+  const int64_t fullTop = int64_t(std::floor(std::max(bounds.top - reach, -9e18)));
+  const int64_t fullRight = int64_t(std::ceil(std::min(bounds.right + reach, 9e18))) + 1;
+  const int64_t fullBottom = int64_t(std::ceil(std::min(bounds.bottom + reach, 9e18))) + 1;
+  const int64_t left = std::max<int64_t>(raster.clipLeft(), fullLeft);
+  const int64_t top = std::max<int64_t>(raster.clipTop(), fullTop);
+  const int64_t right = std::min<int64_t>(raster.clipRight(), fullRight);
+  const int64_t bottom = std::min<int64_t>(raster.clipBottom(), fullBottom);
+  if (left >= right || top >= bottom) return;
+  // Too far out for Cairo's fixed point: such a stroke is not drawn.
+  if (bounds.left - left < -kMaxCoordinate || bounds.right - left > kMaxCoordinate ||
+      bounds.top - top < -kMaxCoordinate || bounds.bottom - top > kMaxCoordinate) {
+    return;
+  }
+  const Fill pen{Fill::Kind::Solid, stroke.color};
+  const double fullArea = (double(fullRight) - double(fullLeft)) * (double(fullBottom) - double(fullTop));
+  if (fullArea > double(kCachedArea)) {
+    inkRuns(path, stroke, left, top, int(right - left), int(bottom - top),
+            [&](int y, int x0, int x1) { raster.fillSpan(top + y, left + x0, left + x1, pen); });
+    return;
+  }
+  // A stroke small enough is rasterised whole, clip or not, so that its runs serve wherever the
+  // same figure is stroked again.
+  StrokeCache& cache = StrokeCache::local();
+  std::vector<PathOp> shape = shapeOf(path, fullLeft, fullTop);
+  const std::vector<StrokeRun>* runs = cache.find(shape, stroke.width);
+  if (!runs) {
+    std::vector<StrokeRun> fresh;
+    inkRuns(path, stroke, fullLeft, fullTop, int(fullRight - fullLeft), int(fullBottom - fullTop),
+            [&](int y, int x0, int x1) {
+              fresh.push_back(StrokeRun{y, x0, x1});
+            });
+    runs = &cache.add(std::move(shape), stroke.width, std::move(fresh));
+  }
+  raster.fillRuns(std::span<const StrokeRun>(*runs), fullLeft, fullTop, stroke.color);
 }
 
 }  // namespace kx

@@ -14,6 +14,7 @@ struct PathOp {
   double x = 0, y = 0;      // Move, Line; the centre for Arc
   double rx = 0, ry = 0;    // Arc radii
   double from = 0, to = 0;  // Arc angles in radians, counter-clockwise on screen, y up
+  bool operator==(const PathOp&) const = default;
 };
 
 class WidePath {

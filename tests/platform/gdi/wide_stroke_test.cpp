@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,29 @@ TEST_F(WideStrokeTest, HollowEllipseIsARingOfThePensWidth) {
   EXPECT_EQ(canvas.picture(16, 14), expected);
 }
 
+// With a brush, the inside of the wide ring is filled; nothing outside it is.
+TEST_F(WideStrokeTest, BrushedEllipseFillsTheInsideOfItsRing) {
+  TestCanvas canvas(16, 14);
+  canvas.withTools(PS_SOLID, 2, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 2, 2, 14, 12)); });
+  const Picture expected = {
+      "................",  //
+      "................",  //
+      "....PPPPPPPP....",  //
+      "...PPPPPPPPPP...",  //
+      "..PPPBBBBBBPPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPBBBBBBBBPP..",  //
+      "..PPPBBBBBBPPP..",  //
+      "...PPPPPPPPPP...",  //
+      "....PPPPPPPP....",  //
+      "................",  //
+      "................",
+  };
+  EXPECT_EQ(canvas.picture(16, 14), expected);
+}
+
 // GDI normalises a box whose edges cross; the shields panel's rings rely on it.
 TEST_F(WideStrokeTest, ArcInACrossedBoxIsTheArcOfTheNormalisedBox) {
   struct Case {
@@ -107,6 +131,73 @@ TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
   TestCanvas after(40, 40);
   after.withTools(PS_SOLID, 2, line);
   EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
+}
+
+// A figure stroked again at another place, or cut by the bitmap's edge, has the same pixels moved
+// with it: the outline of a ring and of a half ring at three places, one partly outside.
+TEST_F(WideStrokeTest, AFigureStrokedElsewhereKeepsItsPixels) {
+  struct Figure {
+    const char* name;
+    void (*draw)(HDC dc, int dx, int dy);
+  };
+  const Figure figures[] = {
+      {"ring", [](HDC dc, int dx, int dy) { Ellipse(dc, 4 + dx, 4 + dy, 31 + dx, 22 + dy); }},
+      {"half ring",
+       [](HDC dc, int dx, int dy) {
+         Arc(dc, 4 + dx, 4 + dy, 31 + dx, 22 + dy, 17 + dx, 4 + dy, 17 + dx, 22 + dy);
+       }},
+  };
+  const POINT shifts[] = {{0, 0}, {7, 5}, {-9, -6}, {0, 0}};
+  for (const Figure& figure : figures) {
+    TestCanvas reference(40, 30);
+    reference.withTools(
+        PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, 0, 0); }, Hollow());
+    const Picture want = reference.picture(40, 30);
+    for (const POINT& shift : shifts) {
+      TestCanvas canvas(40, 30);
+      canvas.withTools(
+          PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, int(shift.x), int(shift.y)); }, Hollow());
+      const Picture got = canvas.picture(40, 30);
+      for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+          const int fromX = x - int(shift.x), fromY = y - int(shift.y);
+          const bool inside = fromX >= 0 && fromX < 40 && fromY >= 0 && fromY < 30;
+          const char expected = inside ? want[size_t(fromY)][size_t(fromX)] : '.';
+          ASSERT_EQ(got[size_t(y)][size_t(x)], expected)
+              << figure.name << " moved " << shift.x << "," << shift.y << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// Figures that differ only in the pen's width differ in their pixels, even right after each other.
+TEST_F(WideStrokeTest, TheSameFigureWithAnotherWidthIsStrokedAnew) {
+  int previous = 0;
+  for (int width : {2, 3, 4}) {
+    TestCanvas canvas(40, 30);
+    canvas.withTools(
+        PS_SOLID, width, [](HDC dc) { Ellipse(dc, 4, 4, 31, 22); }, Hollow());
+    int inked = 0;
+    for (const std::string& row : canvas.picture(40, 30))
+      inked += int(std::count(row.begin(), row.end(), 'P'));
+    EXPECT_GT(inked, previous) << "width " << width;
+    previous = inked;
+  }
+}
+
+// In a box one pixel wide the ray through a point level with the centre meets no curve; the arc
+// still draws, within the pen's reach of its box.
+TEST_F(WideStrokeTest, ArcInABoxOnePixelWideStaysByItsBox) {
+  TestCanvas canvas(16, 16);
+  canvas.withTools(PS_SOLID, 2, [](HDC dc) { Arc(dc, 5, 2, 6, 12, 9, 7, 5, 2); });
+  const Picture picture = canvas.picture(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      if (x >= 3 && x <= 7 && y >= 0 && y <= 13) continue;
+      EXPECT_EQ(picture[size_t(y)][size_t(x)], '.') << x << "," << y;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+// The inked runs of recent wide strokes, by the shape of their path: a figure drawn again, or at
+// another place, reuses the runs instead of rasterising its stroke once more. Animations cycle
+// through a few dozen figures (a turning ring's phases, a line sweeping across), so the cache keeps
+// that many, within a bound on the runs it holds.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gdi/wide_stroke.h"
+
+namespace kx {
+
+// Pixels x0..x1 (x1 excluded) of row y, relative to the stroke's own origin.
+struct StrokeRun {
+  int32_t y, x0, x1;
+};
+
+class StrokeCache {
+ public:
+  // The cache of the calling thread.
+  static StrokeCache& local();
+
+  // The runs of a stroke `width` wide along `shape` (a path relative to the stroke's origin), or
+  // null when none is kept.
+  const std::vector<StrokeRun>* find(const std::vector<PathOp>& shape, int width);
+  const std::vector<StrokeRun>& add(std::vector<PathOp> shape, int width, std::vector<StrokeRun> runs);
+
+ private:
+  struct Entry {
+    size_t key;
+    std::vector<PathOp> shape;
+    int width;
+    std::vector<StrokeRun> runs;
+  };
+  static size_t keyOf(const std::vector<PathOp>& shape, int width);
+
+  static constexpr size_t kEntries = 128;
+  static constexpr size_t kRuns = size_t(1) << 19;  // about 6 MB
+  std::vector<Entry> m_entries;                     // the most recently used last
+  size_t m_runs = 0;                                // held by all entries
+};
+
+}  // namespace kx
