@@ -6,10 +6,9 @@
 
 #include <chrono>
 
-#include "app/kalyx.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
 #include "bitmap/bmp_w.h"
-#include "kx/platform.h"
 #include "screens/ship/disp_comm.h"
 
 namespace {
@@ -21,20 +20,10 @@ void BM_CommPaint(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
   const bool logoOnly = state.range(2) == 1;
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchComm";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchComm", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchComm");
+  HWND hwnd = desktop.hwnd;
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispComm screen(&app);
     screen.SetUp();
     HDC dc = GetDC(hwnd);
@@ -51,8 +40,6 @@ void BM_CommPaint(benchmark::State& state) {
     ReleaseDC(hwnd, dc);
     state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchComm", nullptr);
 }
 BENCHMARK(BM_CommPaint)->Args({1920, 1080, 0})->Args({1920, 1080, 1})->Unit(benchmark::kMillisecond);
 

@@ -8,10 +8,9 @@
 #include <cstring>
 #include <vector>
 
-#include "app/kalyx.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
 #include "display/disp_test.h"
-#include "kx/platform.h"
 
 namespace {
 
@@ -31,20 +30,10 @@ BENCHMARK(BM_FrameMemcpy)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmar
 void BM_StandardFramePaint(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchFrame";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchFrame", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchFrame");
+  HWND hwnd = desktop.hwnd;
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispTest screen(&app);  // the standard frame in fixed colours, with its title
     screen.SetUp();
     const RECT all{0, 0, width, height};
@@ -60,9 +49,6 @@ void BM_StandardFramePaint(benchmark::State& state) {
     ReleaseDC(hwnd, dc);
     state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchFrame", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 BENCHMARK(BM_StandardFramePaint)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 

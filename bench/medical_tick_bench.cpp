@@ -8,9 +8,8 @@
 
 #include <chrono>
 
-#include "app/kalyx.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
-#include "kx/platform.h"
 #include "screens/ship/disp_medical.h"
 
 namespace {
@@ -20,20 +19,10 @@ using Clock = std::chrono::steady_clock;
 void BM_MedicalTick(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchMedical";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchMedical", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchMedical");
+  HWND hwnd = desktop.hwnd;
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     app.hwndOwner = hwnd;
     CDispMedical screen(&app);
     screen.SetUp();
@@ -47,10 +36,6 @@ void BM_MedicalTick(benchmark::State& state) {
     state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
     state.counters["x_memcpy_cpu"] = cpuPerTick / FrameMemcpyCpuSeconds(width, height);
   }
-  DestroyWindow(hwnd);
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchMedical", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 BENCHMARK(BM_MedicalTick)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 

@@ -7,8 +7,7 @@
 
 #include <chrono>
 
-#include "app/kalyx.h"
-#include "kx/platform.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
 #include "screens/propulsion/disp_orbt.h"
 
@@ -17,20 +16,9 @@ namespace {
 void BM_OrbitTick(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchOrbit";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchOrbit", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchOrbit");
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispOrbt screen(&app);
     screen.SetUp();
     CSubDisp* panel = screen.subLower;
@@ -44,9 +32,6 @@ void BM_OrbitTick(benchmark::State& state) {
     state.counters["x_memcpy"] = perTick / FrameMemcpySeconds(width, height);
     state.counters["x_memcpy_cpu"] = cpuPerTick / FrameMemcpyCpuSeconds(width, height);
   }
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchOrbit", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 BENCHMARK(BM_OrbitTick)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 

@@ -7,9 +7,8 @@
 
 #include <chrono>
 
-#include "app/kalyx.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
-#include "kx/platform.h"
 #include "screens/ship/disp_analysis.h"
 
 namespace {
@@ -19,20 +18,9 @@ using Clock = std::chrono::steady_clock;
 void BM_ShieldsPanelRepaint(benchmark::State& state) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchShields";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchShields", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchShields");
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispAnalysis screen(&app);
     screen.SetUp();
     MSG msg;
@@ -46,9 +34,6 @@ void BM_ShieldsPanelRepaint(benchmark::State& state) {
     ReleaseDC(panel->hwnd, dc);
     state.counters["x_memcpy"] = perPaint / FrameMemcpySeconds(width, height);
   }
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchShields", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 BENCHMARK(BM_ShieldsPanelRepaint)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 

@@ -6,9 +6,8 @@
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
-#include "app/kalyx.h"
+#include "bench_desktop.h"
 #include "memcpy_baseline.h"
-#include "kx/platform.h"
 #include "screens/propulsion/disp_warp.h"
 #include "screens/propulsion/sub_warp.h"
 
@@ -19,20 +18,10 @@ enum class WarpWork { StepOneTick, PanelRepaint, ScreenRepaint };
 void RunWarp(benchmark::State& state, WarpWork work) {
   const int width = int(state.range(0));
   const int height = int(state.range(1));
-  kx::PlatformOptions options;
-  options.width = width;
-  options.height = height;
-  kx::startPlatform(options);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "KxBenchWarp";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "KxBenchWarp", "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                              nullptr, nullptr, nullptr);
+  BenchDesktop desktop(width, height, "KxBenchWarp");
+  HWND hwnd = desktop.hwnd;
   {
-    CKalyx app;
-    app.BuildColors();
-    app.SetMainWindow(hwnd);
+    CKalyx& app = desktop.app();
     CDispWarp screen(&app);
     screen.SetUp();
     screen.Paint(hwnd, nullptr);
@@ -57,10 +46,6 @@ void RunWarp(benchmark::State& state, WarpWork work) {
     const double each = (ThreadCpuSeconds() - start) / double(state.iterations());
     state.counters["x_memcpy"] = each / FrameMemcpyCpuSeconds(width, height);
   }
-  DestroyWindow(hwnd);
-  kx::stopPlatform();
-  UnregisterClassA("KxBenchWarp", nullptr);
-  UnregisterClassA("KXSubDisp", nullptr);
 }
 
 void BM_WarpStepOneTick(benchmark::State& state) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "kx/platform.h"
-#include "user/window_canvas.h"
+#include "raster/pixel_surface.h"
 
 namespace kx {
 

@@ -16,7 +16,10 @@ MonitorLayout layOutMonitors(const std::vector<RECT>& displays) {
     first = false;
     layout.monitors.push_back(d);
   }
-  for (RECT& m : layout.monitors) OffsetRect(&m, -all.left, -all.top);
+  // Plain arithmetic: OffsetRect belongs to the window manager, a tier above the backends.
+  for (RECT& m : layout.monitors) {
+    m = RECT{m.left - all.left, m.top - all.top, m.right - all.left, m.bottom - all.top};
+  }
   layout.desktop = SIZE{all.right - all.left, all.bottom - all.top};
   return layout;
 }

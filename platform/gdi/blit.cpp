@@ -8,7 +8,7 @@
 
 #include "gdi/dc.h"
 #include "gdi/gdi_objects.h"
-#include "gdi/pixel_runs.h"
+#include "raster/pixel_runs.h"
 
 using namespace kx;
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "gdi/gdi_objects.h"
+#include "kernel/api_boundary.h"
 
 namespace kx {
 
@@ -105,13 +106,18 @@ using namespace kx;
 
 HDC WINAPI CreateCompatibleDC(HDC hdc) {
   if (hdc && !findDc(hdc)) return nullptr;
-  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<MemoryDc>()));
+  return failSafe<HDC>(
+      nullptr, [] { return static_cast<HDC>(HandleTable::instance().add(std::make_unique<MemoryDc>())); });
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
   DcObject* dc = findDc(hdc);
   if (!dc) return FALSE;
-  if (!dc->isMemory()) return ReleaseDC(dc->window(), hdc) ? TRUE : FALSE;
+  if (!dc->isMemory()) {
+    // A window DC deleted instead of released goes the way ReleaseDC takes it.
+    HandleTable::instance().remove(hdc);
+    return TRUE;
+  }
   if (auto* bitmap = lookup<BitmapObject>(dc->state.bitmap); bitmap && !bitmap->isStock()) {
     bitmap->selectedInto = nullptr;
   }

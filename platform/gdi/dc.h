@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gdi/dc_state.h"
-#include "gdi/raster.h"
+#include "raster/raster.h"
 #include "kernel/handle_table.h"
 
 namespace kx {

@@ -1,8 +1,15 @@
 #include <windows.h>
 
+#include "backends/screen_size.h"
 #include "gdi/dc.h"
 
 using namespace kx;
+
+SIZE kx::desktopSize() {
+  // Before any desktop is open the default headless desktop's size, which the first window opens.
+  SIZE size = screenSize();
+  return size.cx > 0 ? size : SIZE{1024, 768};
+}
 
 int WINAPI GetDeviceCaps(HDC hdc, int index) {
   if (!findDc(hdc)) return 0;

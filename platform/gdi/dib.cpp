@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <new>
 
 #include "gdi/dc.h"
 #include "gdi/dib_reader.h"
 #include "gdi/gdi_objects.h"
+#include "kernel/api_boundary.h"
 
 using namespace kx;
 
@@ -22,17 +22,19 @@ int compatibleBits(DcObject& dc) {
 }
 
 HBITMAP createBitmap(int width, int height, int bitsPixel) {
-  if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxBitmapPixels) {
+  if (width <= 0 || height <= 0) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  try {
-    return static_cast<HBITMAP>(
-        HandleTable::instance().add(std::make_unique<BitmapObject>(width, height, bitsPixel)));
-  } catch (const std::bad_alloc&) {
+  // More pixels than the layer gives a bitmap is memory it does not have.
+  if (int64_t(width) * height > kMaxBitmapPixels) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
   }
+  return failSafe<HBITMAP>(nullptr, [&] {
+    return static_cast<HBITMAP>(
+        HandleTable::instance().add(std::make_unique<BitmapObject>(width, height, bitsPixel)));
+  });
 }
 
 }  // namespace

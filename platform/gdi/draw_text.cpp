@@ -8,7 +8,7 @@
 
 #include "gdi/dc.h"
 #include "gdi/text.h"
-#include "gdi/text_raster.h"
+#include "raster/text_raster.h"
 
 using namespace kx;
 

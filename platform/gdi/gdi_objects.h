@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "gdi/pixels.h"
-#include "gdi/raster.h"
+#include "raster/pixels.h"
+#include "raster/raster.h"
 #include "kernel/handle_table.h"
 
 namespace kx {

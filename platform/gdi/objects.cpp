@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "gdi/dc.h"
-#include "gdi/font_face.h"
 #include "gdi/gdi_objects.h"
+#include "kernel/api_boundary.h"
+#include "raster/font_face.h"
 
 namespace kx {
 
@@ -173,7 +174,7 @@ HPEN WINAPI CreatePenIndirect(const LOGPEN* plpen) {
   pen.lopnWidth.x = std::clamp(pen.lopnWidth.x < 0 ? -int64_t(pen.lopnWidth.x) : pen.lopnWidth.x, int64_t(0),
                                int64_t(1 << 20));
   pen.lopnWidth.y = 0;
-  return static_cast<HPEN>(addObject<PenObject>(pen));
+  return failSafe<HPEN>(nullptr, [&] { return static_cast<HPEN>(addObject<PenObject>(pen)); });
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
@@ -196,7 +197,7 @@ HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* plbrush) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  return static_cast<HBRUSH>(addObject<BrushObject>(*plbrush));
+  return failSafe<HBRUSH>(nullptr, [&] { return static_cast<HBRUSH>(addObject<BrushObject>(*plbrush)); });
 }
 
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf) {
@@ -206,7 +207,8 @@ HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf) {
   }
   LOGFONTA font = *lplf;
   font.lfFaceName[LF_FACESIZE - 1] = '\0';
-  return static_cast<HFONT>(addObject<FontObject>(font, FontFace::resolve(font)));
+  return failSafe<HFONT>(
+      nullptr, [&] { return static_cast<HFONT>(addObject<FontObject>(font, FontFace::resolve(font))); });
 }
 
 HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
@@ -236,7 +238,7 @@ HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  return static_cast<HPALETTE>(addObject<PaletteObject>());
+  return failSafe<HPALETTE>(nullptr, [] { return static_cast<HPALETTE>(addObject<PaletteObject>()); });
 }
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "gdi/dc.h"
-#include "gdi/shape_raster.h"
+#include "raster/shape_raster.h"
 
 using namespace kx;
 

@@ -6,7 +6,7 @@
 #include "gdi/dc.h"
 #include "gdi/gdi_objects.h"
 #include "gdi/text.h"
-#include "gdi/text_raster.h"
+#include "raster/text_raster.h"
 
 namespace kx {
 

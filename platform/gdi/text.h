@@ -2,8 +2,8 @@
 #pragma once
 
 #include "gdi/dc_state.h"
-#include "gdi/font_face.h"
-#include "gdi/raster.h"
+#include "raster/font_face.h"
+#include "raster/raster.h"
 
 namespace kx {
 

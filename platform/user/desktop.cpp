@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "backends/screen_size.h"
 #include "user/control_state.h"
 #include "user/input.h"
 #include "user/message_queue.h"
@@ -38,7 +39,8 @@ std::string Desktop::start(const PlatformOptions& options) {
   PixelSurface s = m_backend->surface();
   m_options.width = s.width;
   m_options.height = s.height;
-  m_clock.reset(m_backend->virtualTime());
+  setScreenSize(SIZE{s.width, s.height});
+  clock().reset(m_backend->virtualTime());
   if (POINT pointer{}; m_backend->initialPointer(pointer)) setCursorPosition(pointer);
   desktopWindow();
   // The controls are system classes: a program may create a "BUTTON" without ever opening a dialog.
@@ -54,10 +56,15 @@ void Desktop::stop() {
   frameObserver = nullptr;
   idleHandler = nullptr;
   m_backend.reset();
+  setScreenSize(SIZE{});
+  // Win32 calls after the stop run on a fresh headless desktop again, whose clock starts at zero.
+  clock().reset(true);
 }
 
 void Desktop::ensureStarted() {
   if (started()) return;
+  // A virtual clock that Sleep moved before the first window keeps its time.
+  uint64_t now = clock().now();
   std::string error = start(PlatformOptions{});
   if (!error.empty()) {
     // The headless desktop needs nothing outside the process, so this cannot happen short of
@@ -65,6 +72,7 @@ void Desktop::ensureStarted() {
     std::fprintf(stderr, "kalyx: cannot start the headless desktop: %s\n", error.c_str());
     std::abort();
   }
+  clock().advanceTo(now);
 }
 
 Backend& Desktop::backend() {

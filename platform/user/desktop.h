@@ -8,7 +8,7 @@
 
 #include "backends/backend.h"
 #include "kx/platform.h"
-#include "user/clock.h"
+#include "kernel/clock.h"
 
 namespace kx {
 
@@ -29,7 +29,7 @@ class Desktop {
   // The displays in desktop coordinates, the primary first.
   std::vector<RECT> monitors();
   RECT primaryMonitor();
-  Clock& clock() { return m_clock; }
+  Clock& clock() { return systemClock(); }
 
   void pixelsChanged(const RECT& rect);
   // Paints the bare desktop (where no window lies any more) in its background colour.
@@ -41,7 +41,6 @@ class Desktop {
  private:
   std::unique_ptr<Backend> m_backend;
   PlatformOptions m_options;
-  Clock m_clock;
 };
 
 // The background colour of the bare desktop.

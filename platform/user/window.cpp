@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "kernel/api_boundary.h"
 #include "user/activation.h"
 #include "user/desktop.h"
 #include "user/message_queue.h"
@@ -223,8 +224,14 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   } else {
     w.owner = hWndParent ? rootWindow(hWndParent) : nullptr;
   }
+  // Room in the z-order first, so that nothing can fail once the window has its handle.
+  std::vector<HWND>& siblings = (dwStyle & WS_CHILD) ? parent->children : windowManager().topLevels;
+  auto hwnd = failSafe<HWND>(nullptr, [&] {
+    siblings.reserve(siblings.size() + 1);
+    return static_cast<HWND>(HandleTable::instance().add(std::move(owned)));
+  });
+  if (!hwnd) return nullptr;
   cls->windowCount++;
-  auto hwnd = static_cast<HWND>(HandleTable::instance().add(std::move(owned)));
   // Children go below their elder siblings, so they are enumerated in creation order; a new
   // top-level window, owned or not, goes on top.
   if (dwStyle & WS_CHILD) {

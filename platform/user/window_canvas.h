@@ -1,25 +1,19 @@
 // What a window DC draws on: the desktop's pixels, seen through one window.
 //
-// The window manager (user/) owns the desktop surface and answers these; the GDI (gdi/) creates
-// window DCs from them. All windows draw straight into the desktop surface, clipped to their
-// client area (and their parents'), as on a Windows desktop without composition; the visible
-// top-level windows above a window keep their pixels, so a lower window never paints over them.
+// The window manager owns the desktop surface and makes window DCs (GetDC, BeginPaint) from these,
+// as in Win32, where the window DCs belong to USER and the GDI knows nothing of windows. All windows
+// draw straight into the desktop surface, clipped to their client area (and their parents'), as on a
+// Windows desktop without composition; the visible top-level windows above a window keep their
+// pixels, so a lower window never paints over them.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
-namespace kx {
+#include "raster/pixel_surface.h"
 
-// 32-bit pixels, 0x00RRGGBB (memory order B, G, R, X), rows of `stride` pixels, top row first.
-struct PixelSurface {
-  uint32_t* pixels = nullptr;
-  int width = 0;
-  int height = 0;
-  int stride = 0;
-};
+namespace kx {
 
 struct WindowCanvas {
   PixelSurface surface;  // the desktop
@@ -37,7 +31,7 @@ bool getWindowCanvas(HWND hwnd, WindowCanvas& canvas);
 void desktopPixelsChanged(const RECT& surfaceRect);
 
 // A window DC whose drawing is further clipped to part of the client area (client coordinates),
-// as BeginPaint's DC is clipped to the update region. Released with ReleaseDC; the GDI makes it.
+// as BeginPaint's DC is clipped to the update region. Released with ReleaseDC.
 HDC getClippedWindowDc(HWND hwnd, const RECT& clientClip);
 
 }  // namespace kx

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <map>
 
+#include "kernel/api_boundary.h"
 #include "user/window.h"
 
 namespace kx {
@@ -55,7 +56,9 @@ void clearWindowClasses() {
 
 using namespace kx;
 
-ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
+namespace {
+
+ATOM registerClass(const WNDCLASSA* lpWndClass) {
   if (!lpWndClass || !lpWndClass->lpszClassName || IS_INTRESOURCE(lpWndClass->lpszClassName) ||
       !*lpWndClass->lpszClassName || lpWndClass->cbWndExtra < 0 || lpWndClass->cbClsExtra < 0 ||
       lpWndClass->cbWndExtra > 40000) {
@@ -74,6 +77,12 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
   cls->atom = registry().nextAtom++;
   registry().byName[foldCase(lpWndClass->lpszClassName)] = cls;
   return cls->atom;
+}
+
+}  // namespace
+
+ATOM WINAPI RegisterClassA(const WNDCLASSA* lpWndClass) {
+  return failSafe<ATOM>(0, [&] { return registerClass(lpWndClass); });
 }
 
 BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE /*hInstance*/) {

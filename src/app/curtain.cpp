@@ -28,14 +28,14 @@ LRESULT CALLBACK CurtainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-int CreateCurtain(HINSTANCE hInstance, const RECT& primary) {
+void CreateCurtain(HINSTANCE hInstance, const RECT& primary) {
   const RECT all{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                  GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                  GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
   // Nothing lies outside the primary display: no curtain.
   if (all.left >= primary.left && all.top >= primary.top && all.right <= primary.right &&
       all.bottom <= primary.bottom)
-    return 1;
+    return;
   WNDCLASSA wc{};
   wc.lpfnWndProc = CurtainWndProc;
   wc.hInstance = hInstance;
@@ -46,10 +46,9 @@ int CreateCurtain(HINSTANCE hInstance, const RECT& primary) {
   hwndCurtain =
       CreateWindowExA(0, kCurtainClass, "KALYX Display", WS_POPUP, all.left, all.top, all.right - all.left,
                       all.bottom - all.top, nullptr, nullptr, hInstance, nullptr);
-  if (hwndCurtain == nullptr) return 0;
+  if (hwndCurtain == nullptr) return;
   ShowWindow(hwndCurtain, SW_SHOWNOACTIVATE);
   UpdateWindow(hwndCurtain);
-  return 1;
 }
 
 void DestroyCurtain() {

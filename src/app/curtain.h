@@ -8,6 +8,7 @@
 extern HWND hwndCurtain;  // null while there is no curtain
 
 // Creates and shows the curtain when the virtual screen is larger than the rectangle of the
-// primary display; 1 on success or when none is needed, 0 when it could not be made.
-int CreateCurtain(HINSTANCE hInstance, const RECT& primary);
+// primary display. A curtain that cannot be made leaves the other displays showing the desktop;
+// the saver runs on regardless, so there is nothing to report.
+void CreateCurtain(HINSTANCE hInstance, const RECT& primary);
 void DestroyCurtain();

@@ -1,6 +1,5 @@
-// An off-screen canvas for pixel tests of shapes: a 32-bit bitmap selected into a memory context
-// and first filled with a marker colour, so stray writes show up. The GDI objects alive before the
-// test must be the only ones alive after it.
+// The marker canvas (support/marker_canvas.h) as a fixture for pixel tests of shapes. The GDI
+// objects alive before the test must be the only ones alive after it.
 #pragma once
 
 #include <windows.h>
@@ -10,41 +9,35 @@
 #include <optional>
 
 #include "support/gdi_leak_check.h"
-#include "support/memory_frame.h"
+#include "support/marker_canvas.h"
 
 class GfxCanvasTest : public kx::test::GdiLeakCheck {
  protected:
-  static constexpr COLORREF kMarker = RGB(1, 2, 3);
+  static constexpr COLORREF kMarker = kx::test::kMarker;
   static constexpr int kWidth = 1024;
   static constexpr int kHeight = 768;
 
   void SetUp() override {
     kx::test::GdiLeakCheck::SetUp();
-    frame.emplace(kWidth, kHeight);
-    hdc = frame->dc();
+    canvas.emplace(kWidth, kHeight);
+    hdc = canvas->dc();
     ASSERT_NE(hdc, nullptr);
-    ASSERT_NE(frame->bitmap(), nullptr);
-    Clear();
+    ASSERT_NE(canvas->bitmap(), nullptr);
   }
 
-  void Clear() {
-    HBRUSH marker = CreateSolidBrush(kMarker);
-    const RECT all{0, 0, kWidth, kHeight};
-    FillRect(hdc, &all, marker);
-    DeleteObject(marker);
-  }
+  void Clear() { canvas->clear(kMarker); }
 
   void TearDown() override {
-    frame.reset();
+    canvas.reset();
     kx::test::GdiLeakCheck::TearDown();
   }
 
-  COLORREF At(int x, int y) const { return GetPixel(hdc, x, y); }
+  COLORREF At(int x, int y) const { return canvas->at(x, y); }
 
   HDC hdc = nullptr;
 
  private:
-  std::optional<kx::test::MemoryFrame> frame;
+  std::optional<kx::test::MarkerCanvas> canvas;
 };
 
 struct Probe {

@@ -4,23 +4,31 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/screen_table.h"
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
+#include "support/wait_until.h"
 
 namespace kx::test {
 namespace {
 
 // No display whatever the machine has: the saver and the settings dialog cannot open.
 const std::vector<std::string> kNoDisplay = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+
+// Whether the process has its SIGTERM handler in place, from the caught-signal mask Linux shows.
+bool catchesSigterm(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
+  }
+  return false;
+}
 
 class CommandLineTest : public ::testing::Test {
  protected:
@@ -31,7 +39,7 @@ class CommandLineTest : public ::testing::Test {
   };
   Result run(std::vector<std::string> args, int timeoutMs = 60000) {
     args.insert(args.begin(), kalyxPath());
-    Process p(args, {}, kNoDisplay);
+    ChildProcess p(args, {}, kNoDisplay);
     int code = p.wait(timeoutMs);
     return {code, p.output(), p.errors()};
   }
@@ -107,7 +115,7 @@ TEST_F(CommandLineTest, AnUnusableDisplayIsSaidAndEndsWithCode2InsteadOfAnInvisi
   for (const char* display : {":999", "", "/tmp/kalyx-no-such-socket"}) {
     for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}}) {
       args.insert(args.begin(), kalyxPath());
-      Process p(args, {std::string("DISPLAY=") + display}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+      ChildProcess p(args, {std::string("DISPLAY=") + display}, {"WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
       EXPECT_EQ(p.wait(20000), 2) << "DISPLAY=" << display << " " << args.size();
       EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
       EXPECT_NE(p.errors().find("cannot open the display"), std::string::npos) << p.errors();
@@ -161,7 +169,7 @@ TEST_F(CommandLineTest, AFullDiskLeavesNoPartialRecordingBehind) {
     std::ofstream(file(name)) << old;
     const std::string command = "ulimit -f 1; trap '' XFSZ; exec '" + kalyxPath() + "' --record '" +
                                 file(name) + "' --screen 6 --size 640x480 --seconds 2";
-    Process p({"sh", "-c", command}, {}, kNoDisplay);
+    ChildProcess p({"sh", "-c", command}, {}, kNoDisplay);
     EXPECT_EQ(p.wait(60000), 1) << name << ": " << p.errors();
     EXPECT_EQ(lineCount(p.errors()), 1) << p.errors();
     EXPECT_EQ(readFile(file(name)), old) << name;
@@ -197,17 +205,17 @@ TEST_F(CommandLineTest, ScreenNotInThisBuildIsRefused) {
 }
 
 TEST_F(CommandLineTest, SecondCopyEndsAtOnceWithCode1) {
-  Process holder({std::string(KALYX_BINARY_DIR) + "/test-programs/mutex_holder", "KALYX32 Screen Saver"});
+  ChildProcess holder(
+      {std::string(KALYX_BINARY_DIR) + "/test-programs/mutex_holder", "KALYX32 Screen Saver"});
   ASSERT_TRUE(holder.started());
   // The holder says "owned" once it has the name.
-  for (int n = 0; n < 500 && holder.output().empty(); ++n)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  waitUntil([&] { return !holder.output().empty(); });
   ASSERT_EQ(holder.output(), "owned\n");
   // The entry's own guard turns each away: the display modes on SDL's display-less driver, so
   // that the platform starts and WinMain runs.
   for (std::vector<std::string> args : {std::vector<std::string>{"/s"}, {}, {"--window"}}) {
     args.insert(args.begin(), kalyxPath());
-    Process p(args, {"SDL_VIDEODRIVER=dummy"}, {"DISPLAY", "WAYLAND_DISPLAY"});
+    ChildProcess p(args, {"SDL_VIDEODRIVER=dummy"}, {"DISPLAY", "WAYLAND_DISPLAY"});
     EXPECT_EQ(p.wait(10000), 1) << p.errors();
     EXPECT_EQ(p.errors(), "");
   }
@@ -233,11 +241,11 @@ TEST_F(CommandLineTest, ALockFolderOthersMayEnterEndsTheStartWithCode2) {
 }
 
 TEST_F(CommandLineTest, SigtermEndsARecordingCleanly) {
-  Process p(
+  ChildProcess p(
       {kalyxPath(), "--record", file("long.png"), "--screen", "6", "--size", "200x150", "--seconds", "86400"},
       {}, kNoDisplay);
   ASSERT_TRUE(p.started());
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_TRUE(waitUntil([&] { return catchesSigterm(p.pid()); })) << p.errors();
   ::kill(p.pid(), SIGTERM);
   EXPECT_EQ(p.wait(10000), 0) << p.errors();
   EXPECT_TRUE(std::filesystem::exists(file("long.png")));

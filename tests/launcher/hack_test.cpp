@@ -4,20 +4,19 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "launcher/x_window.h"
 #include "support/temp_home.h"
 #include "support/virtual_x_server.h"
+#include "support/wait_until.h"
 
 namespace kx::test {
 namespace {
@@ -27,16 +26,6 @@ constexpr int kScreenW = 800, kScreenH = 600;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 // Pixels sampled every this many in each direction.
 constexpr int kGrid = 7;
-
-// Polls until `done` holds, at most `timeoutMs`.
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 15000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
 
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -67,13 +56,13 @@ class HackTest : public ::testing::Test {
     if (!m_server.running()) GTEST_SKIP() << m_server.whyNotRunning();
   }
 
-  std::unique_ptr<Process> startKalyx(std::vector<std::string> args, std::vector<std::string> env = {}) {
+  std::unique_ptr<ChildProcess> startKalyx(std::vector<std::string> args, std::vector<std::string> env = {}) {
     args.insert(args.begin(), kalyxPath());
     // The daemon's variable is set only where a test sets it.
     std::vector<std::string> unset{"WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
     if (env.empty()) unset.push_back("XSCREENSAVER_WINDOW");
     env.push_back("DISPLAY=" + m_server.display());
-    return std::make_unique<Process>(args, env, unset);
+    return std::make_unique<ChildProcess>(args, env, unset);
   }
 
   // The static parts of the test screen at this size, recorded headless: pixels that the first
@@ -83,9 +72,9 @@ class HackTest : public ::testing::Test {
   };
   Reference record(int width, int height) {
     const std::string gifPath = (m_home.root() / "reference.gif").string();
-    Process p({kalyxPath(), "--record", gifPath, "--screen", "6", "--size",
-               std::to_string(width) + "x" + std::to_string(height), "--seconds", "1"},
-              {}, {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
+    ChildProcess p({kalyxPath(), "--record", gifPath, "--screen", "6", "--size",
+                    std::to_string(width) + "x" + std::to_string(height), "--seconds", "1"},
+                   {}, {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
     EXPECT_EQ(p.wait(60000), 0) << p.errors();
     int error = 0;
     GifFileType* gif = DGifOpenFileName(gifPath.c_str(), &error);

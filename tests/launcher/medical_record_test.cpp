@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
 
 namespace kx::test {
@@ -45,7 +45,7 @@ int differences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, 
 TEST(MedicalRecording, TheMoleculeTurnsAndTheScanFieldStandsStill) {
   TempHome home;
   const std::string out = (home.root() / "medical.gif").string();
-  Process p({kalyxPath(), "--record", out, "--screen", "2", "--size", "1024x768", "--seconds", "2"}, {},
+  ChildProcess p({kalyxPath(), "--record", out, "--screen", "2", "--size", "1024x768", "--seconds", "2"}, {},
             {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
   ASSERT_EQ(p.wait(120000), 0) << p.errors();
 

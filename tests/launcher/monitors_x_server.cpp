@@ -1,10 +1,11 @@
 #include "launcher/monitors_x_server.h"
 
 // Before Xlib, whose macros must not reach <windows.h>.
-#include "support/virtual_x_server.h"
+#include "support/child_process.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,13 +58,13 @@ MonitorsXServer::MonitorsXServer(const std::vector<MonitorSize>& monitors) {
     height = std::max(height, m.height);
   }
   std::ofstream(m_directory + "/xorg.conf") << configText(width, height);
-  // Xorg picks a free display itself and writes its number on fd 3 once clients can connect.
+  // Xorg picks a free display itself and writes its number on stdout once clients can connect.
   // Its banner goes to the log with the rest, not into the test's output.
   const std::vector<std::string> argv{
       "sh",  "-c",       "exec Xorg \"$@\" 2>/dev/null", "Xorg",     "-displayfd",
-      "3",   "-config",  m_directory + "/xorg.conf",     "-noreset", "-nolisten",
+      "1",   "-config",  m_directory + "/xorg.conf",     "-noreset", "-nolisten",
       "tcp", "-logfile", m_directory + "/xorg.log"};
-  m_server = std::make_unique<ChildProcess>(argv, std::vector<std::string>{}, 3);
+  m_server = std::make_unique<ChildProcess>(argv);
   const std::string number = m_server->readLine();
   if (m_server->started() && !number.empty()) m_display = ":" + number;
   if (m_display.empty()) {
@@ -77,6 +78,11 @@ MonitorsXServer::MonitorsXServer(const std::vector<MonitorSize>& monitors) {
 }
 
 MonitorsXServer::~MonitorsXServer() {
+  // Ended, not killed, so the server removes its lock file and socket itself.
+  if (m_server && m_server->started()) {
+    ::kill(m_server->pid(), SIGTERM);
+    m_server->wait(10000);
+  }
   m_server.reset();
   if (!m_directory.empty() && m_whyNot.empty()) {
     std::error_code ignored;

@@ -1,69 +1,55 @@
 // The saver and the settings dialog on a real X server (Xvfb), driven by xdotool.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-
-#include <chrono>
-#include <cstdlib>
+#include <memory>
 #include <string>
-#include <thread>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
+#include "support/virtual_x_server.h"
+#include "support/wait_until.h"
 
 namespace kx::test {
 namespace {
 
-bool onPath(const char* program) {
-  return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
 class RealDisplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!onPath("Xvfb") || !onPath("xdotool"))
-      GTEST_SKIP() << "Xvfb or xdotool is not installed (tools/setup.sh)";
-    // Xvfb picks a free display and writes its number on stdout.
-    m_server = std::make_unique<Process>(std::vector<std::string>{"Xvfb", "-displayfd", "1", "-screen", "0",
-                                                                  "800x600x24", "-nolisten", "tcp"});
-    for (int n = 0; n < 500 && m_server->output().find('\n') == std::string::npos; ++n) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    std::string number = m_server->output();
-    if (number.empty()) GTEST_SKIP() << "the virtual X server could not start";
-    m_display = ":" + number.substr(0, number.find('\n'));
+    if (!onPath("xdotool")) GTEST_SKIP() << "xdotool is not installed (tools/setup.sh)";
+    m_server = std::make_unique<VirtualXServer>(800, 600);
+    if (!m_server->running()) GTEST_SKIP() << m_server->whyNotRunning();
   }
 
-  std::unique_ptr<Process> startKalyx(std::vector<std::string> args) {
+  std::unique_ptr<ChildProcess> startKalyx(std::vector<std::string> args) {
     args.insert(args.begin(), kalyxPath());
     // System libraries loaded by SDL leave leaks whose stacks LeakSanitizer cannot name (no frame
     // pointers), so tools/lsan.supp cannot match them: leak checking stays off for the program.
-    return std::make_unique<Process>(
-        args, std::vector<std::string>{"DISPLAY=" + m_display, "ASAN_OPTIONS=detect_leaks=0"},
+    return std::make_unique<ChildProcess>(
+        args, std::vector<std::string>{"DISPLAY=" + m_server->display(), "ASAN_OPTIONS=detect_leaks=0"},
         std::vector<std::string>{"SDL_VIDEODRIVER", "WAYLAND_DISPLAY"});
   }
-  std::string xdotool(const std::string& args) {
-    std::string command = "DISPLAY=" + m_display + " timeout 10 xdotool " + args + " 2>/dev/null";
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-      char buffer[256];
-      while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-      ::pclose(pipe);
+  std::string xdotool(const std::string& args) { return m_server->outputOf("timeout 10 xdotool " + args); }
+  // Whether anything but black shows on the screen (sampled every 10 pixels).
+  bool somethingDrawn() const {
+    for (int y = 5; y < 600; y += 10) {
+      for (int x = 5; x < 800; x += 10) {
+        if (COLORREF c = m_server->pixel(x, y); c != CLR_INVALID && c != RGB(0, 0, 0)) return true;
+      }
     }
-    return out;
+    return false;
   }
 
   TempHome m_home;
-  std::unique_ptr<Process> m_server;
-  std::string m_display;
+  std::unique_ptr<VirtualXServer> m_server;
 };
 
 TEST_F(RealDisplayTest, SaverFillsTheScreenAndAMouseMovementEndsIt) {
   auto saver = startKalyx({"/s"});
   ASSERT_TRUE(saver->started());
   ASSERT_NE(xdotool("search --sync --onlyvisible --name KALYX"), "") << saver->errors();
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  // Appearing under the pointer is no movement: the saver stays until the pointer moves.
+  // Appearing under the pointer is no movement: the saver, drawing by now, stays until the pointer
+  // moves.
+  ASSERT_TRUE(waitUntil([&] { return somethingDrawn(); })) << saver->errors();
   ASSERT_TRUE(saver->running()) << saver->errors();
   EXPECT_NE(xdotool("search --name KALYX getwindowgeometry").find("800x600"), std::string::npos)
       << xdotool("search --name KALYX getwindowgeometry");
@@ -76,8 +62,10 @@ TEST_F(RealDisplayTest, SettingsDialogClosesOnEscape) {
   auto settings = startKalyx({});
   ASSERT_TRUE(settings->started());
   ASSERT_NE(xdotool("search --sync --onlyvisible --name KALYX"), "") << settings->errors();
-  std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  xdotool("search --name KALYX windowfocus --sync");
+  ASSERT_TRUE(waitUntil([&] {
+    xdotool("search --name KALYX windowfocus --sync");
+    return xdotool("getwindowfocus getwindowname").find("KALYX") != std::string::npos;
+  })) << settings->errors();
   xdotool("key Escape");
   EXPECT_EQ(settings->wait(5000), 0) << settings->errors();
 }
@@ -96,8 +84,7 @@ TEST_F(RealDisplayTest, LosingTheXServerEndsEitherModeWithCode2) {
     auto kalyx = startKalyx(args);
     ASSERT_TRUE(kalyx->started());
     ASSERT_NE(xdotool("search --sync --name KALYX"), "") << kalyx->errors();
-    ::kill(m_server->pid(), SIGKILL);
-    m_server->wait(5000);
+    m_server->stop();
     const int code = kalyx->wait(5000);
     EXPECT_EQ(code, 2) << (args.empty() ? "dialog" : args[0]) << ": " << kalyx->errors();
     EXPECT_EQ(kalyx->errors(), "kalyx: the X display went away; ending\n");

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
 
 namespace kx::test {
@@ -38,7 +38,7 @@ bool Same(GifColorType a, GifColorType b) {
 TEST(RecordOrbit, FramesDifferInTheLowerPanelOnlyAndInTheCyclingShapes) {
   TempHome home;
   const std::string out = (home.root() / "orbit.gif").string();
-  Process p({kalyxPath(), "--record", out, "--screen", "5", "--size", "1024x768", "--seconds", "3"}, {},
+  ChildProcess p({kalyxPath(), "--record", out, "--screen", "5", "--size", "1024x768", "--seconds", "3"}, {},
             {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
   ASSERT_EQ(p.wait(60000), 0) << p.errors();
   int error = 0;

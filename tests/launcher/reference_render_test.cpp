@@ -4,18 +4,18 @@
 
 #include <string>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/reference_image.h"
 #include "support/temp_home.h"
 
 namespace {
 
-using kx::test::Process;
+using kx::test::ChildProcess;
 
 TEST(ReferenceRenderTest, TestScreenMatchesTheReadmePicture) {
   kx::test::TempHome home;  // default settings, and a lock of its own
   const std::string out = (home.root() / "test-screen.png").string();
-  Process kalyx({kx::test::kalyxPath(), "--record", out, "--screen", "6", "--seconds", "3"});
+  ChildProcess kalyx({kx::test::kalyxPath(), "--record", out, "--screen", "6", "--seconds", "3"});
   ASSERT_EQ(kalyx.wait(60000), 0) << kalyx.errors();
   const kx::test::Image recorded = kx::test::readPng(out);
   ASSERT_GT(recorded.width, 0) << "no PNG at " << out;

@@ -3,14 +3,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <chrono>
-#include <functional>
-#include <thread>
-
 #include "launcher/monitors_x_server.h"
-#include "launcher/process.h"
 #include "launcher/x_window.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
+#include "support/wait_until.h"
 
 namespace kx::test {
 namespace {
@@ -19,15 +16,6 @@ constexpr MonitorSize kPrimary{1024, 768}, kSecond{800, 600};
 // The desktop window behind the saver is this colour, which the console never shows.
 constexpr XColour kMagenta = 0xFF00FF;
 constexpr XColour kBlack = 0x000000;
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return true;
-}
 
 struct Count {
   int magenta = 0, black = 0, other = 0;
@@ -55,17 +43,19 @@ TEST(TwoMonitorsTest, TheConsoleIsOnThePrimaryTheOtherIsBlackAndNothingBehindSho
   ASSERT_EQ(count(server.pixels(kPrimary.width, 0, kSecond.width, kSecond.height)).magenta,
             kSecond.width * kSecond.height);
 
-  Process saver({kalyxPath(), "/s", "--screens", "6"},
-                {"DISPLAY=" + server.display(), "ASAN_OPTIONS=detect_leaks=0"},
-                {"SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XSCREENSAVER_WINDOW"});
+  ChildProcess saver({kalyxPath(), "/s", "--screens", "6"},
+                     {"DISPLAY=" + server.display(), "ASAN_OPTIONS=detect_leaks=0"},
+                     {"SDL_VIDEODRIVER", "WAYLAND_DISPLAY", "XSCREENSAVER_WINDOW"});
   // Every pixel of both monitors, their edges included, once the console has been drawn.
   Count primary, second;
-  const bool drawn = waitUntil([&] {
-    primary = count(server.pixels(0, 0, kPrimary.width, kPrimary.height));
-    second = count(server.pixels(kPrimary.width, 0, kSecond.width, kSecond.height));
-    return primary.all() > 0 && second.all() > 0 && primary.magenta == 0 && second.magenta == 0 &&
-           primary.other > 0;
-  });
+  const bool drawn = waitUntil(
+      [&] {
+        primary = count(server.pixels(0, 0, kPrimary.width, kPrimary.height));
+        second = count(server.pixels(kPrimary.width, 0, kSecond.width, kSecond.height));
+        return primary.all() > 0 && second.all() > 0 && primary.magenta == 0 && second.magenta == 0 &&
+               primary.other > 0;
+      },
+      20000);
   ASSERT_TRUE(drawn) << "primary: " << primary.magenta << " desktop pixels, " << primary.other
                      << " console pixels; second: " << second.magenta << " desktop pixels\n"
                      << saver.errors();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/process.h"
+#include "support/child_process.h"
 #include "support/temp_home.h"
 
 namespace kx::test {
@@ -44,7 +44,7 @@ Stripes StripesOf(const SavedImage& frame, int width) {
 TEST(WarpRecording, StripesMoveOnePhaseBetweenTwoStepOneTicks) {
   TempHome home;
   const std::string gifPath = (home.root() / "warp.gif").string();
-  Process p({kalyxPath(), "--record", gifPath, "--screen", "4", "--seconds", "3"}, {},
+  ChildProcess p({kalyxPath(), "--record", gifPath, "--screen", "4", "--seconds", "3"}, {},
             {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"});
   ASSERT_EQ(p.wait(60000), 0) << p.errors();
   int error = 0;

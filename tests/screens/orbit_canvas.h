@@ -1,5 +1,5 @@
-// A small off-screen canvas for the orbit figures, on the display fixture so that the figures
-// have the application's colours. It is filled with a marker colour first, so stray writes show.
+// The marker canvas (support/marker_canvas.h) for the orbit figures, on the display fixture so
+// that the figures have the application's colours.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "display/display_fixture.h"
-#include "support/memory_frame.h"
+#include "support/marker_canvas.h"
 
 class OrbitCanvasTest : public DisplayTest {
  protected:
-  static constexpr COLORREF kMarker = RGB(1, 2, 3);
+  static constexpr COLORREF kMarker = kx::test::kMarker;
 
   void TearDown() override {
     canvas.reset();
@@ -24,14 +24,10 @@ class OrbitCanvasTest : public DisplayTest {
     canvas.emplace(w, h);
     canvasW = w;
     canvasH = h;
-    HBRUSH marker = CreateSolidBrush(kMarker);
-    const RECT all{0, 0, w, h};
-    FillRect(canvas->dc(), &all, marker);
-    DeleteObject(marker);
     return canvas->dc();
   }
 
-  COLORREF Px(int x, int y) const { return GetPixel(canvas->dc(), x, y); }
+  COLORREF Px(int x, int y) const { return canvas->at(x, y); }
   COLORREF Slot(int slot) const { return app->Clr(slot)->GetRGB(); }
 
   // One character a pixel: '.' the marker, '#' the colour, '?' anything else.
@@ -56,7 +52,7 @@ class OrbitCanvasTest : public DisplayTest {
     return n;
   }
 
-  std::optional<kx::test::MemoryFrame> canvas;
+  std::optional<kx::test::MarkerCanvas> canvas;
   int canvasW = 0;
   int canvasH = 0;
 };

@@ -1,92 +1,13 @@
 #include "support/virtual_x_server.h"
 
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-extern char** environ;
-
 namespace kx::test {
-
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
-                           int passFd) {
-  int out[2];
-  if (pipe(out) != 0) return;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  // The read end goes first: it may hold the very number the write end is to take.
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_adddup2(&actions, out[1], passFd >= 0 ? passFd : STDOUT_FILENO);
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  std::vector<std::string> envStrings = extraEnv;
-  for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
-  std::vector<char*> env;
-  for (std::string& e : envStrings) env.push_back(e.data());
-  env.push_back(nullptr);
-  if (posix_spawnp(&m_pid, argv[0].c_str(), &actions, nullptr, args.data(), env.data()) != 0) m_pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  close(out[1]);
-  m_out = out[0];
-}
-
-ChildProcess::~ChildProcess() {
-  if (m_pid > 0) {
-    kill(m_pid, SIGTERM);
-    waitpid(m_pid, nullptr, 0);
-  }
-  if (m_out >= 0) close(m_out);
-}
-
-std::string ChildProcess::readLine(int timeoutMs) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    if (size_t end = m_pending.find('\n'); end != std::string::npos) {
-      std::string line = m_pending.substr(0, end);
-      m_pending.erase(0, end + 1);
-      return line;
-    }
-    if (m_out < 0) return {};
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    pollfd ready{m_out, POLLIN, 0};
-    if (left <= 0 || poll(&ready, 1, static_cast<int>(left)) <= 0) return {};
-    char chunk[256];
-    const ssize_t got = read(m_out, chunk, sizeof chunk);
-    if (got <= 0) {
-      // The end: a last line without its line break still counts.
-      std::string rest = std::move(m_pending);
-      m_pending.clear();
-      close(m_out);
-      m_out = -1;
-      return rest;
-    }
-    m_pending.append(chunk, static_cast<size_t>(got));
-  }
-}
-
-int ChildProcess::wait() {
-  int status = 0;
-  if (m_pid <= 0 || waitpid(m_pid, &status, 0) != m_pid) return -1;
-  m_pid = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool onPath(const char* program) {
-  std::string command = std::string("command -v ") + program + " >/dev/null 2>&1";
-  return std::system(command.c_str()) == 0;
-}
 
 VirtualXServer::VirtualXServer(int width, int height) {
   if (!onPath("Xvfb")) {
@@ -99,11 +20,11 @@ VirtualXServer::VirtualXServer(int width, int height) {
     return;
   }
   m_directory = pattern;
-  // Xvfb picks a free display itself and writes its number on fd 3.
+  // Xvfb picks a free display itself and writes its number on stdout.
   std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-  const std::vector<std::string> argv{"Xvfb", "-displayfd", "3",   "-screen", "0",
+  const std::vector<std::string> argv{"Xvfb", "-displayfd", "1",   "-screen", "0",
                                       screen, "-nolisten",  "tcp", "-fbdir",  m_directory};
-  m_server = std::make_unique<ChildProcess>(argv, std::vector<std::string>{}, 3);
+  m_server = std::make_unique<ChildProcess>(argv);
   std::string number = m_server->readLine();
   if (!m_server->started() || number.empty()) {
     m_whyNot = "the virtual X server could not start";
@@ -118,6 +39,12 @@ VirtualXServer::~VirtualXServer() {
     std::error_code ignored;
     std::filesystem::remove_all(m_directory, ignored);
   }
+}
+
+void VirtualXServer::stop() {
+  m_server.reset();
+  m_display.clear();
+  m_whyNot = "stopped";
 }
 
 int VirtualXServer::run(const std::string& command) const {

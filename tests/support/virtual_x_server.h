@@ -9,39 +9,12 @@
 
 #include <windows.h>
 
-#include <sys/types.h>
-
-#include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "support/child_process.h"
 
 namespace kx::test {
-
-// A child process with its stdout (or the descriptor `passFd`) on a pipe; killed and reaped when
-// it goes out of scope. `extraEnv` comes before the inherited environment, so it wins.
-class ChildProcess {
- public:
-  ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
-               int passFd = -1);
-  ~ChildProcess();
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
-
-  bool started() const { return m_pid > 0; }
-  // The next line of output without its line break; empty at the end, or when no line comes
-  // within `timeoutMs` (a stuck child then fails its test instead of hanging the suite).
-  std::string readLine(int timeoutMs = 30000);
-  // Waits for the exit; the exit code, or -1.
-  int wait();
-
- private:
-  pid_t m_pid = -1;
-  int m_out = -1;
-  std::string m_pending;  // read but not yet returned
-};
-
-bool onPath(const char* program);
 
 // Xvfb on a display it picks itself, with its screen kept in a file so tests can read the pixels
 // the X server shows.
@@ -55,6 +28,9 @@ class VirtualXServer {
   const std::string& whyNotRunning() const { return m_whyNot; }
   // ":<number>", for DISPLAY.
   const std::string& display() const { return m_display; }
+
+  // Ends the server, as when the session under the programs on it ends; the display is gone.
+  void stop();
 
   // Runs a shell command against this display; its exit code. Output is discarded.
   int run(const std::string& command) const;

@@ -2,9 +2,7 @@
 // key and moves the focus away, and the probe reports the messages its window received.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "support/virtual_x_server.h"
@@ -28,10 +26,14 @@ TEST(SdlWindowTest, KeyPressAndFocusLossReachTheWindow) {
   }
   ASSERT_EQ(server.run("timeout 20 xdotool search --sync --name KALYX windowfocus --sync"), 0);
   ASSERT_EQ(server.run("xdotool key a"), 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // The focus moves away only once the key has arrived, so the two cannot change places.
+  for (std::string line = probe.readLine(); !line.empty(); line = probe.readLine()) {
+    lines.push_back(line);
+    if (line == "WM_CHAR 97") break;
+  }
   ASSERT_EQ(server.run("xdotool windowfocus $(xwininfo -root | awk '/Window id/{print $4}')"), 0);
   for (std::string line = probe.readLine(); !line.empty(); line = probe.readLine()) lines.push_back(line);
-  EXPECT_EQ(probe.wait(), 0);
+  EXPECT_EQ(probe.wait(30000), 0);
 
   auto contains = [&lines](const std::string& wanted) {
     for (const std::string& l : lines) {

@@ -3,13 +3,12 @@
 // answers the dialog with a real Escape key press.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <map>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "support/virtual_x_server.h"
+#include "support/wait_until.h"
 
 namespace kx::test {
 namespace {
@@ -46,9 +45,7 @@ TEST(SdlDialogTest, ShowsItsControlsAndEscapeCancelsIt) {
   const RECT ok = rects["ok"], edit = rects["edit"], check = rects["check"];
   const LONG okMiddleY = (ok.top + ok.bottom) / 2;
   // The window shows the desktop once its loop presents it; give it a moment to reach the screen.
-  for (int tries = 0; tries < 50 && screen(ok.left - 2, okMiddleY) != RGB(192, 192, 192); ++tries) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
+  waitUntil([&] { return screen(ok.left - 2, okMiddleY) == RGB(192, 192, 192); });
   EXPECT_EQ(screen(ok.left - 2, okMiddleY), RGB(192, 192, 192)) << "the dialog's face";
   EXPECT_EQ(screen((ok.left + ok.right) / 2, ok.top), RGB(0, 0, 0)) << "the default button's dark frame";
   EXPECT_EQ(screen(edit.right - 4, edit.bottom - 4), RGB(255, 255, 255)) << "inside the edit";
@@ -61,7 +58,7 @@ TEST(SdlDialogTest, ShowsItsControlsAndEscapeCancelsIt) {
   ASSERT_EQ(server.run("timeout 20 xdotool search --sync --name KALYX windowfocus --sync"), 0);
   ASSERT_EQ(server.run("xdotool key Escape"), 0);
   EXPECT_EQ(probe.readLine(), "result 2");  // IDCANCEL
-  EXPECT_EQ(probe.wait(), 0);
+  EXPECT_EQ(probe.wait(30000), 0);
 }
 
 }  // namespace

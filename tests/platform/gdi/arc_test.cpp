@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -29,7 +29,7 @@ using Picture = std::vector<std::string>;
 
 template <class DrawFn>
 Picture Draw(const Pen& pen, DrawFn&& draw) {
-  TestCanvas canvas(32, 32);
+  MarkerCanvas canvas(32, 32);
   canvas.withTools(pen.style, pen.width, draw, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
   return canvas.picture(32, 32);
 }
@@ -152,7 +152,7 @@ TEST_F(ArcTest, RunsCounterClockwiseFromStartToEnd) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestCanvas canvas(22, 22);
+    MarkerCanvas canvas(22, 22);
     canvas.withTools(PS_SOLID, 1,
                      [&](HDC dc) { Arc(dc, 0, 0, 21, 21, c.start.x, c.start.y, c.end.x, c.end.y); });
     int inked = 0;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -15,7 +15,7 @@ class BlitTest : public GdiLeakCheck {};
 
 // FillRect includes left and top, excludes right and bottom, and ignores the selected pen.
 TEST_F(BlitTest, FillRectCoversTheHalfOpenRectangle) {
-  TestCanvas canvas(6, 4);
+  MarkerCanvas canvas(6, 4);
   HBRUSH brush = CreateSolidBrush(kBrush);
   const RECT rects[] = {{1, 1, 4, 3}, {5, 5, 2, 2}, {-10, -10, -5, -5}};
   for (const RECT& r : rects) EXPECT_EQ(FillRect(canvas.dc(), &r, brush), 1);
@@ -39,7 +39,7 @@ TEST_F(BlitTest, HatchPatternsFollowTheBrushOrigin) {
       {HS_CROSS, 0, 0, OPAQUE, {{4, 0, kPen}, {0, 3, kPen}, {1, 1, kBrush}}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(16, 16);
+    MarkerCanvas canvas(16, 16);
     HBRUSH hatch = CreateHatchBrush(c.hatch, kPen);
     SetBkColor(canvas.dc(), kBrush);
     SetBkMode(canvas.dc(), c.mode);
@@ -55,7 +55,7 @@ TEST_F(BlitTest, HatchPatternsFollowTheBrushOrigin) {
 }
 
 TEST_F(BlitTest, FrameRectDrawsTheOneBrushBorder) {
-  TestCanvas canvas(6, 5);
+  MarkerCanvas canvas(6, 5);
   HBRUSH brush = CreateSolidBrush(kBrush);
   const RECT r{0, 0, 5, 4};
   EXPECT_EQ(FrameRect(canvas.dc(), &r, brush), 1);
@@ -66,7 +66,7 @@ TEST_F(BlitTest, FrameRectDrawsTheOneBrushBorder) {
 
 // The sprite idiom: a mask ANDed in clears the sprite's shape, the sprite ORed in paints it.
 TEST_F(BlitTest, SrcAndThenSrcPaintMasksASprite) {
-  TestCanvas screen(4, 1), mask(4, 1), sprite(4, 1);
+  MarkerCanvas screen(4, 1), mask(4, 1), sprite(4, 1);
   screen.clear(RGB(0x80, 0x40, 0x20));
   mask.clear(RGB(255, 255, 255));
   sprite.clear(RGB(0, 0, 0));
@@ -82,7 +82,7 @@ TEST_F(BlitTest, SrcAndThenSrcPaintMasksASprite) {
                           {3, 0, RGB(0x80, 0x40, 0x20)}};
   for (const Probe& p : probes) EXPECT_EQ(screen.at(p.x, p.y), p.expected) << p.x;
   // SRCAND and SRCPAINT combine bit by bit.
-  TestCanvas a(1, 1), b(1, 1);
+  MarkerCanvas a(1, 1), b(1, 1);
   a.clear(RGB(0x0F, 0xF0, 0x55));
   b.clear(RGB(0x3C, 0x3C, 0xAA));
   BitBlt(a.dc(), 0, 0, 1, 1, b.dc(), 0, 0, SRCPAINT);
@@ -92,7 +92,7 @@ TEST_F(BlitTest, SrcAndThenSrcPaintMasksASprite) {
 }
 
 TEST_F(BlitTest, BitBltClipsToBothDcs) {
-  TestCanvas target(6, 3), source(3, 3);
+  MarkerCanvas target(6, 3), source(3, 3);
   source.clear(kBrush);
   EXPECT_TRUE(BitBlt(target.dc(), 4, 1, 10, 10, source.dc(), 1, 1, SRCCOPY));
   EXPECT_EQ(target.picture(6, 3), (std::vector<std::string>{"......", "....BB", "....BB"}));
@@ -104,7 +104,7 @@ TEST_F(BlitTest, BitBltClipsToBothDcs) {
 }
 
 TEST_F(BlitTest, BitBltWithinOneDcHandlesOverlap) {
-  TestCanvas canvas(5, 1);
+  MarkerCanvas canvas(5, 1);
   const COLORREF colors[] = {RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0), RGB(5, 0, 0)};
   for (int x = 0; x < 5; ++x) SetPixel(canvas.dc(), x, 0, colors[x]);
   BitBlt(canvas.dc(), 1, 0, 4, 1, canvas.dc(), 0, 0, SRCCOPY);
@@ -122,7 +122,7 @@ TEST_F(BlitTest, CombinedRunsTouchOnlyTheirPixels) {
   for (const Case& c : cases) {
     for (int start = 0; start < 5; ++start) {
       for (int length = 1; length < 30; length += 3) {
-        TestCanvas target(40, 1), source(40, 1);
+        MarkerCanvas target(40, 1), source(40, 1);
         target.clear(RGB(0x0F, 0xF0, 0x55));
         source.clear(RGB(0x3C, 0x3C, 0xAA));
         BitBlt(target.dc(), start, 0, length, 1, source.dc(), 0, 0, c.rop);
@@ -137,7 +137,7 @@ TEST_F(BlitTest, CombinedRunsTouchOnlyTheirPixels) {
 }
 
 TEST_F(BlitTest, LargeFillsReachEveryEdge) {
-  TestCanvas canvas(1024, 1025);
+  MarkerCanvas canvas(1024, 1025);
   HBRUSH brush = CreateSolidBrush(kBrush);
   const RECT all{0, 0, 1024, 1025};
   FillRect(canvas.dc(), &all, brush);
@@ -148,7 +148,7 @@ TEST_F(BlitTest, LargeFillsReachEveryEdge) {
 }
 
 TEST_F(BlitTest, PatBltRops) {
-  TestCanvas canvas(3, 1);
+  MarkerCanvas canvas(3, 1);
   EXPECT_TRUE(PatBlt(canvas.dc(), 0, 0, 1, 1, WHITENESS));
   EXPECT_TRUE(PatBlt(canvas.dc(), 1, 0, 1, 1, BLACKNESS));
   EXPECT_TRUE(PatBlt(canvas.dc(), 2, 0, 1, 1, PATCOPY));  // the default white brush
@@ -174,7 +174,7 @@ TEST_F(BlitTest, HatchLinesShiftWithTheOriginAfterUnrealize) {
   HBRUSH vertical = CreateHatchBrush(HS_VERTICAL, kPen);
   HBRUSH horizontal = CreateHatchBrush(HS_HORIZONTAL, kPen);
   for (const Case& c : cases) {
-    TestCanvas canvas(8, 8);
+    MarkerCanvas canvas(8, 8);
     SetBkColor(canvas.dc(), kBrush);
     HBRUSH brush = c.hatch == HS_VERTICAL ? vertical : horizontal;
     EXPECT_TRUE(UnrealizeObject(brush));

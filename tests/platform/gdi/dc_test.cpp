@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(DcTest, BadHandlesFail) {
 }
 
 TEST_F(DcTest, ABitmapLivesInOneDcAtATime) {
-  TestCanvas canvas(2, 2);
+  MarkerCanvas canvas(2, 2);
   HDC other = CreateCompatibleDC(canvas.dc());
   EXPECT_EQ(SelectObject(other, canvas.bitmap()), nullptr);
   EXPECT_FALSE(DeleteObject(canvas.bitmap()));  // still selected
@@ -72,7 +72,7 @@ TEST_F(DcTest, ABitmapLivesInOneDcAtATime) {
 }
 
 TEST_F(DcTest, DeletedObjectsStillSelectedDrawWithDefaults) {
-  TestCanvas canvas(4, 4);
+  MarkerCanvas canvas(4, 4);
   HPEN pen = CreatePen(PS_SOLID, 1, kPen);
   HGDIOBJ old = SelectObject(canvas.dc(), pen);
   DeleteObject(pen);
@@ -100,7 +100,7 @@ TEST_F(DcTest, LeakCheckNamesWhatLeaked) {
 }
 
 TEST_F(DcTest, SetPixelAndGetPixelStayInsideTheBitmap) {
-  TestCanvas canvas(2, 2);
+  MarkerCanvas canvas(2, 2);
   EXPECT_EQ(SetPixel(canvas.dc(), 1, 1, RGB(9, 8, 7)), RGB(9, 8, 7));
   EXPECT_EQ(GetPixel(canvas.dc(), 1, 1), RGB(9, 8, 7));
   EXPECT_EQ(SetPixel(canvas.dc(), 2, 0, 0), COLORREF(-1));

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -56,7 +56,7 @@ TEST_F(DibTest, CreateDIBitmapReadsEveryFormat) {
     info.colors[1] = RGBQUAD{0, 255, 0, 0};
     info.colors[2] = RGBQUAD{255, 0, 0, 0};
     info.colors[3] = RGBQUAD{255, 255, 255, 0};
-    TestCanvas canvas(2, 2);
+    MarkerCanvas canvas(2, 2);
     HBITMAP bitmap =
         CreateDIBitmap(canvas.dc(), &info.header, CBM_INIT, c.data.data(), info.info(), DIB_RGB_COLORS);
     ASSERT_NE(bitmap, nullptr) << c.name;
@@ -80,7 +80,7 @@ TEST_F(DibTest, CreateDIBitmapReadsEveryFormat) {
 }
 
 TEST_F(DibTest, GetObjectReportsTheBitmap) {
-  TestCanvas canvas(1, 1);
+  MarkerCanvas canvas(1, 1);
   HBITMAP bitmap = CreateCompatibleBitmap(canvas.dc(), 17, 5);
   BITMAP info{};
   EXPECT_EQ(GetObjectA(bitmap, sizeof(info), &info), int(sizeof(BITMAP)));
@@ -102,7 +102,7 @@ TEST_F(DibTest, SetDIBitsToDeviceHonoursStartScanAndLines) {
   DibInfo info = makeInfo(1, 4, 32);
   // Only scan lines 1 and 2 (from the bottom) are given: green below, blue above.
   const uint8_t bits[] = {0, 255, 0, 0, 255, 0, 0, 0};
-  TestCanvas canvas(1, 4);
+  MarkerCanvas canvas(1, 4);
   EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 1, 4, 0, 0, 1, 2, bits, info.info(), DIB_RGB_COLORS), 2);
   const Probe probes[] = {{0, 0, kMarker}, {0, 1, kBlue}, {0, 2, kGreen}, {0, 3, kMarker}};
   for (const Probe& p : probes) EXPECT_EQ(canvas.at(p.x, p.y), p.expected) << p.y;
@@ -139,7 +139,7 @@ TEST_F(DibTest, SetDIBitsToDeviceTakesTheSourceFromTheLowerLeftCorner) {
       for (int x = 0; x < 3; ++x) bits[height > 0 ? 2 - y : y][x] = uint8_t(3 * y + x);
     }
     for (const Case& c : cases) {
-      TestCanvas canvas(8, 8);
+      MarkerCanvas canvas(8, 8);
       SetDIBitsToDevice(canvas.dc(), 2, 3, c.w, c.h, c.xSrc, c.ySrc, 0, 3, bits, info.info(), DIB_RGB_COLORS);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
@@ -167,7 +167,7 @@ TEST_F(DibTest, MalformedHeadersAreRefused) {
       {"image size too small", 4, 4, 32, 8, 0, BI_RGB}, {"too many colours", 2, 2, 1, 0, 3, BI_RGB},
       {"compressed", 2, 2, 8, 0, 0, BI_RLE8},           {"huge", 1 << 20, 1 << 20, 32, 0, 0, BI_RGB},
   };
-  TestCanvas canvas(2, 2);
+  MarkerCanvas canvas(2, 2);
   for (const Case& c : cases) {
     DibInfo info = makeInfo(c.width, c.height, c.bits, int(c.clrUsed));
     info.header.biSizeImage = c.sizeImage;

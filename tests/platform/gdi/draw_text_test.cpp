@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -68,7 +68,7 @@ TEST_F(DrawTextTest, AlignmentAndClipping) {
   DeleteDC(probe);
   const Case cases[] = {{DT_LEFT, 0}, {DT_CENTER, (40 - mm.cx) / 2}, {DT_RIGHT, 40 - mm.cx}};
   for (const Case& c : cases) {
-    TestCanvas canvas(60, 30);
+    MarkerCanvas canvas(60, 30);
     SetBkColor(canvas.dc(), kBrush);
     SetTextColor(canvas.dc(), kPen);
     RECT rc{10, 5, 50, 15};  // shorter than a line: the text is clipped at y = 15
@@ -80,7 +80,7 @@ TEST_F(DrawTextTest, AlignmentAndClipping) {
 }
 
 TEST_F(DrawTextTest, VerticalCentreOfASingleLine) {
-  TestCanvas canvas(40, 40);
+  MarkerCanvas canvas(40, 40);
   SetBkColor(canvas.dc(), kBrush);
   RECT rc{0, 0, 40, 36};
   DrawTextA(canvas.dc(), "I", -1, &rc, DT_SINGLELINE | DT_VCENTER);

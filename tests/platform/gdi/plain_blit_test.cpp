@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -52,7 +52,7 @@ class InkedBitmap {
 };
 
 // Vertical stripes of two colours, one pixel wide.
-void Stripe(TestCanvas& canvas) {
+void Stripe(MarkerCanvas& canvas) {
   for (int x = 0; x < canvas.width(); ++x)
     Fill(canvas.dc(), RECT{x, 0, x + 1, canvas.height()}, x % 2 ? kStripeA : kStripeB);
 }
@@ -74,7 +74,7 @@ TEST_F(PlainBlitTest, CombiningWithAPlainSourceChangesOnlyUnderItsInk) {
   const RECT ink{5, 3, 9, 7};  // in the source
   const int dx = 6, dy = 4, sx = 2, sy = 1, w = 11, h = 8;
   for (const Case& c : cases) {
-    TestCanvas canvas(20, 14);
+    MarkerCanvas canvas(20, 14);
     Stripe(canvas);
     InkedBitmap source(canvas.dc(), 16, 10, c.plain, ink);
     ASSERT_TRUE(BitBlt(canvas.dc(), dx, dy, w, h, source.dc(), sx, sy, c.rop));
@@ -138,7 +138,7 @@ TEST_F(PlainBlitTest, AWholeFillCoversEverythingDrawnSince) {
        }},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(16, 12);
+    MarkerCanvas canvas(16, 12);
     InkedBitmap bitmap(canvas.dc(), 16, 12, kBlack, RECT{0, 0, 0, 0});
     c.draw(bitmap.dc());
     int drawn = 0;
@@ -163,7 +163,7 @@ TEST_F(PlainBlitTest, ABitmapMadeFromBitsIsCoveredByAWholeFill) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   const DWORD bits[4] = {0x00102030, 0x00405060, 0x00708090, 0x00A0B0C0};
-  TestCanvas canvas(2, 2);
+  MarkerCanvas canvas(2, 2);
   HBITMAP bitmap = CreateDIBitmap(canvas.dc(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS);
   HDC dc = CreateCompatibleDC(canvas.dc());
   HGDIOBJ old = SelectObject(dc, bitmap);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -29,14 +29,14 @@ TEST_F(ShapesTest, RectangleCoverageFollowsThePen) {
       {PS_INSIDEFRAME, 0, {"PPPPP..", "PBBBP..", "PBBBP..", "PPPPP..", "......."}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(7, 5);
+    MarkerCanvas canvas(7, 5);
     canvas.withTools(c.penStyle, c.penWidth, [](HDC dc) { EXPECT_TRUE(Rectangle(dc, 0, 0, 5, 4)); });
     EXPECT_EQ(canvas.picture(7, 5), c.expected) << "pen style " << c.penStyle;
   }
 }
 
 TEST_F(ShapesTest, InvertedRectangleCoversTheSameBox) {
-  TestCanvas canvas(7, 5);
+  MarkerCanvas canvas(7, 5);
   canvas.withTools(PS_SOLID, 1, [](HDC dc) { Rectangle(dc, 5, 4, 0, 0); });
   EXPECT_EQ(canvas.picture(7, 5), (Picture{"PPPPP..", "PBBBP..", "PBBBP..", "PPPPP..", "......."}));
 }
@@ -60,7 +60,7 @@ TEST_F(ShapesTest, WidePenIsCentredAndInsideFrameStaysInside) {
        {{2, 5, kPen}, {4, 5, kPen}, {5, 5, kBrush}, {1, 5, kMarker}, {10, 5, kPen}, {11, 5, kMarker}}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(14, 12);
+    MarkerCanvas canvas(14, 12);
     canvas.withTools(c.style, 3, [](HDC dc) { Rectangle(dc, 2, 2, 11, 10); });
     for (const Probe& p : c.probes) {
       EXPECT_EQ(canvas.at(p.x, p.y), p.expected) << "style " << c.style << " at " << p.x << "," << p.y;
@@ -70,7 +70,7 @@ TEST_F(ShapesTest, WidePenIsCentredAndInsideFrameStaysInside) {
 
 // Ellipse(l, t, r, b) touches x = l, x = r - 1, y = t, y = b - 1 and is symmetric.
 TEST_F(ShapesTest, EllipseTouchesTheBoxAndIsSymmetric) {
-  TestCanvas canvas(14, 12);
+  MarkerCanvas canvas(14, 12);
   canvas.withTools(PS_SOLID, 1, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 1, 1, 12, 10)); });
   const std::vector<Probe> probes = {
       {1, 5, kPen},    {11, 5, kPen},    {6, 1, kPen},    {6, 9, kPen},      // the four extremes
@@ -99,7 +99,7 @@ TEST_F(ShapesTest, DegenerateEllipses) {
       {{0, 0, 2, 3}, {"PP..", "PP..", "PP.."}},  // two columns: a rectangle
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(4, 3);
+    MarkerCanvas canvas(4, 3);
     canvas.withTools(PS_SOLID, 1,
                      [&](HDC dc) { Ellipse(dc, c.box.left, c.box.top, c.box.right, c.box.bottom); });
     EXPECT_EQ(canvas.picture(4, 3), c.expected);
@@ -125,7 +125,7 @@ TEST_F(ShapesTest, ClosedShapesWithoutAPenLoseTheirRightColumnAndBottomRow) {
       {"Polygon", [](HDC dc) { Polygon(dc, kTrapezium, 4); }},
   };
   // Inclusive extent of what is not marker.
-  auto extent = [](const TestCanvas& canvas) {
+  auto extent = [](const MarkerCanvas& canvas) {
     RECT e{canvas.width(), canvas.height(), -1, -1};
     for (int y = 0; y < canvas.height(); ++y) {
       for (int x = 0; x < canvas.width(); ++x) {
@@ -137,7 +137,7 @@ TEST_F(ShapesTest, ClosedShapesWithoutAPenLoseTheirRightColumnAndBottomRow) {
     return e;
   };
   for (const Case& c : cases) {
-    TestCanvas outlined(16, 12), bare(16, 12);
+    MarkerCanvas outlined(16, 12), bare(16, 12);
     outlined.withTools(PS_SOLID, 1, c.draw);
     bare.withTools(PS_NULL, 1, c.draw);
     const RECT full = extent(outlined), filled = extent(bare);
@@ -157,7 +157,7 @@ TEST_F(ShapesTest, ClosedShapesWithoutAPenLoseTheirRightColumnAndBottomRow) {
 
 // The null-pen ellipse of the box (0, 0, 9, 7): eight columns and six rows, symmetric.
 TEST_F(ShapesTest, EllipseWithoutAPen) {
-  TestCanvas canvas(10, 8);
+  MarkerCanvas canvas(10, 8);
   canvas.withTools(PS_NULL, 1, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 0, 0, 9, 7)); });
   EXPECT_EQ(canvas.picture(10, 8), (Picture{"..BBBB....", ".BBBBBB...", "BBBBBBBB..", "BBBBBBBB..",
                                             ".BBBBBB...", "..BBBB....", "..........", ".........."}));
@@ -178,7 +178,7 @@ TEST_F(ShapesTest, PieCoversItsQuadrantWithRadials) {
       {{10, 20}, {20, 10}, {14, 14, kBrush}, {10, 16, kPen}, {16, 10, kPen}, {{14, 6}, {6, 6}, {6, 14}}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(22, 22);
+    MarkerCanvas canvas(22, 22);
     canvas.withTools(PS_SOLID, 1, [&](HDC dc) {
       EXPECT_TRUE(Pie(dc, 0, 0, 21, 21, c.start.x, c.start.y, c.end.x, c.end.y));
     });
@@ -203,7 +203,7 @@ TEST_F(ShapesTest, ArcDirectionAndFullEllipse) {
       {{21, 3}, {21, 3}, kPen, kPen},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(22, 22);
+    MarkerCanvas canvas(22, 22);
     canvas.withTools(PS_SOLID, 1,
                      [&](HDC dc) { Arc(dc, 0, 0, 21, 21, c.start.x, c.start.y, c.end.x, c.end.y); });
     EXPECT_EQ(canvas.at(10, 0), c.top);
@@ -214,7 +214,7 @@ TEST_F(ShapesTest, ArcDirectionAndFullEllipse) {
 
 // A 10-pixel PS_INSIDEFRAME pen keeps the whole ring inside the box, touching its edges.
 TEST_F(ShapesTest, InsideFrameArcStaysInsideItsBox) {
-  TestCanvas canvas(50, 50);
+  MarkerCanvas canvas(50, 50);
   canvas.withTools(PS_INSIDEFRAME, 10, [](HDC dc) { Arc(dc, 5, 5, 45, 45, 45, 25, 45, 25); });
   const std::vector<Probe> probes = {
       {5, 25, kPen},    {13, 25, kPen},    {17, 25, kMarker}, {44, 25, kPen},
@@ -232,7 +232,7 @@ TEST_F(ShapesTest, InsideFrameArcStaysInsideItsBox) {
 }
 
 TEST_F(ShapesTest, RoundRectRoundsItsCornersOnly) {
-  TestCanvas canvas(22, 14);
+  MarkerCanvas canvas(22, 14);
   canvas.withTools(PS_SOLID, 1, [](HDC dc) { EXPECT_TRUE(RoundRect(dc, 1, 1, 21, 13, 8, 8)); });
   const std::vector<Probe> probes = {
       {10, 1, kPen},   {10, 12, kPen},   {1, 7, kPen},     {20, 7, kPen},     {10, 7, kBrush},
@@ -243,7 +243,7 @@ TEST_F(ShapesTest, RoundRectRoundsItsCornersOnly) {
 }
 
 TEST_F(ShapesTest, SmallRoundRectCornersGiveARectangle) {
-  TestCanvas canvas(6, 5);
+  MarkerCanvas canvas(6, 5);
   canvas.withTools(PS_SOLID, 1, [](HDC dc) { RoundRect(dc, 0, 0, 5, 4, 2, 2); });
   EXPECT_EQ(canvas.picture(6, 5), (Picture{"PPPPP.", "PBBBP.", "PBBBP.", "PPPPP.", "......"}));
 }
@@ -260,7 +260,7 @@ TEST_F(ShapesTest, PolygonFillsInteriorAndStrokesEveryEdge) {
       {PS_NULL, {"BBBB..", "BBBB..", "BBBB..", "......", "......"}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(6, 5);
+    MarkerCanvas canvas(6, 5);
     canvas.withTools(c.penStyle, 1, [&](HDC dc) { EXPECT_TRUE(Polygon(dc, square, 4)); });
     EXPECT_EQ(canvas.picture(6, 5), c.expected);
   }
@@ -269,7 +269,7 @@ TEST_F(ShapesTest, PolygonFillsInteriorAndStrokesEveryEdge) {
 TEST_F(ShapesTest, PolygonAlternateFillLeavesTheOverlapEmpty) {
   // Two overlapping squares as one outline: the even-odd rule leaves their common part unfilled.
   const POINT points[] = {{0, 0}, {6, 0}, {6, 6}, {2, 6}, {2, 2}, {8, 2}, {8, 8}, {0, 8}};
-  TestCanvas canvas(10, 10);
+  MarkerCanvas canvas(10, 10);
   canvas.withTools(PS_NULL, 1, [&](HDC dc) { Polygon(dc, points, 8); });
   EXPECT_EQ(canvas.at(1, 1), kBrush);
   EXPECT_EQ(canvas.at(4, 4), kMarker);
@@ -290,7 +290,7 @@ TEST_F(ShapesTest, LineToLeavesOutTheLastPixel) {
       {{3, 1}, {3, 1}, {"........", "........", "........"}},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(8, 3);
+    MarkerCanvas canvas(8, 3);
     canvas.withTools(PS_SOLID, 0, [&](HDC dc) {
       MoveToEx(dc, c.from.x, c.from.y, nullptr);
       EXPECT_TRUE(LineTo(dc, c.to.x, c.to.y));
@@ -305,7 +305,7 @@ TEST_F(ShapesTest, LineToLeavesOutTheLastPixel) {
 }
 
 TEST_F(ShapesTest, WideLinesHaveRoundCaps) {
-  TestCanvas canvas(20, 11);
+  MarkerCanvas canvas(20, 11);
   canvas.withTools(PS_SOLID, 5, [](HDC dc) {
     MoveToEx(dc, 5, 5, nullptr);
     LineTo(dc, 14, 5);
@@ -317,7 +317,7 @@ TEST_F(ShapesTest, WideLinesHaveRoundCaps) {
 
 // Hostile arguments draw nothing or something bounded, and never read or write out of bounds.
 TEST_F(ShapesTest, HostileGeometryIsSafe) {
-  TestCanvas canvas(32, 32);
+  MarkerCanvas canvas(32, 32);
   struct Pen {
     int style, width;
   };
@@ -349,7 +349,7 @@ TEST_F(ShapesTest, HostileGeometryIsSafe) {
 // A selected hatch brush fills a shape as FillRect does: its lines in the brush colour on the cell
 // aligned to the brush origin, the gaps in the background colour ('?' here) while the mode is opaque.
 TEST_F(ShapesTest, RectangleFillsWithTheSelectedHatchOnItsOrigin) {
-  TestCanvas canvas(11, 7);
+  MarkerCanvas canvas(11, 7);
   HBRUSH hatch = CreateHatchBrush(HS_VERTICAL, kBrush);
   SetBkColor(canvas.dc(), RGB(0, 255, 0));
   SetBrushOrgEx(canvas.dc(), 2, 0, nullptr);

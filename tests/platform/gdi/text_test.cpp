@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(TextTest, MsSansSerifHasItsBitmapMetrics) {
 }
 
 // Rightmost column holding the text colour, or -1.
-int lastInkColumn(const TestCanvas& canvas, COLORREF ink) {
+int lastInkColumn(const MarkerCanvas& canvas, COLORREF ink) {
   for (int x = canvas.width() - 1; x >= 0; --x) {
     for (int y = 0; y < canvas.height(); ++y) {
       if (canvas.at(x, y) == ink) return x;
@@ -96,7 +96,7 @@ int lastInkColumn(const TestCanvas& canvas, COLORREF ink) {
 
 // Width -11 narrows Arial so that the 52 letters take about 52 x 11 pixels on screen.
 TEST_F(TextTest, ArialWidthSetsTheAverageCharacterWidth) {
-  TestCanvas canvas(900, 70);
+  MarkerCanvas canvas(900, 70);
   HFONT font = CreateFontA(-51, -11, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
   HGDIOBJ old = SelectObject(canvas.dc(), font);
   TEXTMETRICA tm{};
@@ -114,7 +114,7 @@ TEST_F(TextTest, ArialWidthSetsTheAverageCharacterWidth) {
 
 // OPAQUE fills the text box (advances x tmHeight) with the background; the glyphs use the text colour.
 TEST_F(TextTest, TextOutPaintsAnOpaqueCell) {
-  TestCanvas canvas(60, 24);
+  MarkerCanvas canvas(60, 24);
   SetTextColor(canvas.dc(), kPen);
   SetBkColor(canvas.dc(), kBrush);
   SIZE size{};

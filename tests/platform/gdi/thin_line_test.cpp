@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -29,7 +29,7 @@ TEST_F(ThinLineTest, HalvesRoundAwayFromTheStartAtEveryStep) {
   };
   for (const Case& c : cases) {
     const int width = int(c.expected[0].size()), height = int(c.expected.size());
-    TestCanvas canvas(width, height);
+    MarkerCanvas canvas(width, height);
     canvas.withTools(PS_SOLID, 1, [&](HDC dc) {
       MoveToEx(dc, c.from.x, c.from.y, nullptr);
       LineTo(dc, c.to.x, c.to.y);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(WideStrokeTest, LinesOfWidthTwoAreTwoPixelsThick) {
       {{5, 1}, {5, 12}, false, "....PP......"},
   };
   for (const Case& c : cases) {
-    TestCanvas canvas(12, 12);
+    MarkerCanvas canvas(12, 12);
     canvas.withTools(PS_SOLID, 2, [&](HDC dc) {
       MoveToEx(dc, c.from.x, c.from.y, nullptr);
       EXPECT_TRUE(LineTo(dc, c.to.x, c.to.y));
@@ -50,7 +50,7 @@ TEST_F(WideStrokeTest, LinesOfWidthTwoAreTwoPixelsThick) {
 // Ellipse outlines with the pen and fills with the brush; the hollow brush fills nothing, so
 // the inside keeps whatever was there. The ring is two pixels thick and symmetric.
 TEST_F(WideStrokeTest, HollowEllipseIsARingOfThePensWidth) {
-  TestCanvas canvas(16, 14);
+  MarkerCanvas canvas(16, 14);
   canvas.withTools(
       PS_SOLID, 2, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 2, 2, 14, 12)); }, Hollow());
   const Picture expected = {
@@ -74,7 +74,7 @@ TEST_F(WideStrokeTest, HollowEllipseIsARingOfThePensWidth) {
 
 // With a brush, the inside of the wide ring is filled; nothing outside it is.
 TEST_F(WideStrokeTest, BrushedEllipseFillsTheInsideOfItsRing) {
-  TestCanvas canvas(16, 14);
+  MarkerCanvas canvas(16, 14);
   canvas.withTools(PS_SOLID, 2, [](HDC dc) { EXPECT_TRUE(Ellipse(dc, 2, 2, 14, 12)); });
   const Picture expected = {
       "................",  //
@@ -103,12 +103,12 @@ TEST_F(WideStrokeTest, ArcInACrossedBoxIsTheArcOfTheNormalisedBox) {
   const Case crossed[] = {{{9, 1, 5, 13}}, {{5, 13, 9, 1}}, {{9, 13, 5, 1}}};
   for (const POINT& start : {POINT{7, 13}, POINT{7, 1}}) {
     const POINT end{start.x, 14 - start.y};
-    TestCanvas reference(16, 14);
+    MarkerCanvas reference(16, 14);
     reference.withTools(PS_SOLID, 2, [&](HDC dc) { Arc(dc, 5, 1, 9, 13, start.x, start.y, end.x, end.y); });
     const Picture want = reference.picture(16, 14);
-    EXPECT_NE(want, TestCanvas(16, 14).picture(16, 14));  // something was drawn
+    EXPECT_NE(want, MarkerCanvas(16, 14).picture(16, 14));  // something was drawn
     for (const Case& c : crossed) {
-      TestCanvas canvas(16, 14);
+      MarkerCanvas canvas(16, 14);
       canvas.withTools(PS_SOLID, 2, [&](HDC dc) {
         Arc(dc, c.box.left, c.box.top, c.box.right, c.box.bottom, start.x, start.y, end.x, end.y);
       });
@@ -123,12 +123,12 @@ TEST_F(WideStrokeTest, AStrokeLeavesNothingBehindForTheNext) {
     MoveToEx(dc, 3, 20, nullptr);
     LineTo(dc, 30, 22);
   };
-  TestCanvas before(40, 40);
+  MarkerCanvas before(40, 40);
   before.withTools(PS_SOLID, 2, line);
-  TestCanvas ring(40, 40);
+  MarkerCanvas ring(40, 40);
   ring.withTools(
       PS_SOLID, 3, [](HDC dc) { Ellipse(dc, 1, 1, 39, 39); }, Hollow());
-  TestCanvas after(40, 40);
+  MarkerCanvas after(40, 40);
   after.withTools(PS_SOLID, 2, line);
   EXPECT_EQ(after.picture(40, 40), before.picture(40, 40));
 }
@@ -149,12 +149,12 @@ TEST_F(WideStrokeTest, AFigureStrokedElsewhereKeepsItsPixels) {
   };
   const POINT shifts[] = {{0, 0}, {7, 5}, {-9, -6}, {0, 0}};
   for (const Figure& figure : figures) {
-    TestCanvas reference(40, 30);
+    MarkerCanvas reference(40, 30);
     reference.withTools(
         PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, 0, 0); }, Hollow());
     const Picture want = reference.picture(40, 30);
     for (const POINT& shift : shifts) {
-      TestCanvas canvas(40, 30);
+      MarkerCanvas canvas(40, 30);
       canvas.withTools(
           PS_SOLID, 3, [&](HDC dc) { figure.draw(dc, int(shift.x), int(shift.y)); }, Hollow());
       const Picture got = canvas.picture(40, 30);
@@ -175,7 +175,7 @@ TEST_F(WideStrokeTest, AFigureStrokedElsewhereKeepsItsPixels) {
 TEST_F(WideStrokeTest, TheSameFigureWithAnotherWidthIsStrokedAnew) {
   int previous = 0;
   for (int width : {2, 3, 4}) {
-    TestCanvas canvas(40, 30);
+    MarkerCanvas canvas(40, 30);
     canvas.withTools(
         PS_SOLID, width, [](HDC dc) { Ellipse(dc, 4, 4, 31, 22); }, Hollow());
     int inked = 0;
@@ -189,7 +189,7 @@ TEST_F(WideStrokeTest, TheSameFigureWithAnotherWidthIsStrokedAnew) {
 // In a box one pixel wide the ray through a point level with the centre meets no curve; the arc
 // still draws, within the pen's reach of its box.
 TEST_F(WideStrokeTest, ArcInABoxOnePixelWideStaysByItsBox) {
-  TestCanvas canvas(16, 16);
+  MarkerCanvas canvas(16, 16);
   canvas.withTools(PS_SOLID, 2, [](HDC dc) { Arc(dc, 5, 2, 6, 12, 9, 7, 5, 2); });
   const Picture picture = canvas.picture(16, 16);
   for (int y = 0; y < 16; ++y) {

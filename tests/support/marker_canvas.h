@@ -1,4 +1,5 @@
-// A memory DC over a 32-bit bitmap, pre-filled with a marker colour so stray writes show.
+// The one marker canvas of the pixel tests: a memory DC over a 32-bit bitmap, pre-filled with a
+// marker colour so stray writes show.
 #pragma once
 
 #include <windows.h>
@@ -14,9 +15,9 @@ constexpr COLORREF kMarker = RGB(1, 2, 3);
 constexpr COLORREF kPen = RGB(255, 0, 0);
 constexpr COLORREF kBrush = RGB(0, 0, 255);
 
-class TestCanvas {
+class MarkerCanvas {
  public:
-  TestCanvas(int width, int height) : m_width(width), m_height(height), m_frame(width, height) {
+  MarkerCanvas(int width, int height) : m_width(width), m_height(height), m_frame(width, height) {
     clear(kMarker);
   }
 

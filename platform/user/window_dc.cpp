@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "gdi/dc.h"
+#include "kernel/api_boundary.h"
 #include "user/window_canvas.h"
 
 namespace kx {
@@ -39,14 +40,6 @@ class WindowDc : public DcObject {
 
 }  // namespace
 
-SIZE desktopSize() {
-  WindowCanvas canvas;
-  if (getWindowCanvas(GetDesktopWindow(), canvas) && canvas.surface.width > 0) {
-    return SIZE{canvas.surface.width, canvas.surface.height};
-  }
-  return SIZE{1024, 768};
-}
-
 }  // namespace kx
 
 using namespace kx;
@@ -59,7 +52,9 @@ HDC WINAPI GetDC(HWND hWnd) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
   }
-  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(window)));
+  return failSafe<HDC>(nullptr, [&] {
+    return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(window)));
+  });
 }
 
 HDC kx::getClippedWindowDc(HWND hwnd, const RECT& clientClip) {
@@ -68,7 +63,9 @@ HDC kx::getClippedWindowDc(HWND hwnd, const RECT& clientClip) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
   }
-  return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(hwnd, clientClip)));
+  return failSafe<HDC>(nullptr, [&] {
+    return static_cast<HDC>(HandleTable::instance().add(std::make_unique<WindowDc>(hwnd, clientClip)));
+  });
 }
 
 HDC WINAPI GetWindowDC(HWND hWnd) {

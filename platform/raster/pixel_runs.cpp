@@ -1,4 +1,4 @@
-#include "gdi/pixel_runs.h"
+#include "raster/pixel_runs.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gdi/wide_stroke.h"
+#include "raster/wide_stroke.h"
 
 namespace kx {
 

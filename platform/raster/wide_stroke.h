@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "gdi/raster.h"
+#include "raster/raster.h"
 
 namespace kx {
 

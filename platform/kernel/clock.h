@@ -23,4 +23,7 @@ class Clock {
 
 uint64_t monotonicMilliseconds();
 
+// The process's one clock. The window manager sets it going when it opens a desktop.
+Clock& systemClock();
+
 }  // namespace kx

@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "gdi/pixel_runs.h"
-#include "gdi/pixels.h"
+#include "raster/pixel_runs.h"
+#include "raster/pixels.h"
 
 namespace kx {
 

@@ -1,6 +1,6 @@
-#include "gdi/raster.h"
+#include "raster/raster.h"
 
-#include "gdi/pixel_runs.h"
+#include "raster/pixel_runs.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,11 +1,11 @@
-#include "gdi/shape_raster.h"
+#include "raster/shape_raster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <type_traits>
 
-#include "gdi/wide_stroke.h"
+#include "raster/wide_stroke.h"
 
 namespace kx {
 

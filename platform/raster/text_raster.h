@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "gdi/font_face.h"
-#include "gdi/raster.h"
+#include "raster/font_face.h"
+#include "raster/raster.h"
 
 namespace kx {
 

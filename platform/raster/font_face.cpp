@@ -1,4 +1,4 @@
-#include "gdi/font_face.h"
+#include "raster/font_face.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

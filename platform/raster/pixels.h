@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "user/window_canvas.h"
+#include "raster/pixel_surface.h"
 
 namespace kx {
 

@@ -1,4 +1,4 @@
-#include "launcher/process.h"
+#include "support/child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -13,6 +13,8 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+
+#include "support/wait_until.h"
 
 extern char** environ;
 
@@ -38,8 +40,8 @@ bool named(const char* entry, const std::string& name) {
 
 }  // namespace
 
-Process::Process(const std::vector<std::string>& argv, const std::vector<std::string>& setEnv,
-                 const std::vector<std::string>& unsetEnv)
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::vector<std::string>& setEnv,
+                           const std::vector<std::string>& unsetEnv)
     : m_outPath(tempFile("out")), m_errPath(tempFile("err")) {
   std::vector<std::string> env = setEnv;
   // A program under the sanitizers reports what system libraries keep until exit as leaks; the
@@ -77,7 +79,7 @@ Process::Process(const std::vector<std::string>& argv, const std::vector<std::st
   m_stdin = in[1];
 }
 
-Process::~Process() {
+ChildProcess::~ChildProcess() {
   if (m_stdin >= 0) ::close(m_stdin);
   if (m_pid > 0) {
     ::kill(m_pid, SIGKILL);
@@ -87,7 +89,7 @@ Process::~Process() {
   ::unlink(m_errPath.c_str());
 }
 
-bool Process::running() const {
+bool ChildProcess::running() const {
   if (m_pid <= 0) return false;
   siginfo_t info{};
   // WNOWAIT leaves an ended child to wait().
@@ -95,7 +97,7 @@ bool Process::running() const {
          info.si_pid == 0;
 }
 
-int Process::wait(int timeoutMs) {
+int ChildProcess::wait(int timeoutMs) {
   if (m_pid <= 0) return -1;
   auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   int status = 0;
@@ -112,12 +114,39 @@ int Process::wait(int timeoutMs) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string Process::output() const {
+std::string ChildProcess::output() const {
   return readAll(m_outPath);
 }
 
-std::string Process::errors() const {
+std::string ChildProcess::errors() const {
   return readAll(m_errPath);
+}
+
+std::string ChildProcess::readLine(int timeoutMs) {
+  std::string line;
+  waitUntil(
+      [&] {
+        // Whether it has ended is asked before the output is read, so nothing written last is missed.
+        const bool ended = !running();
+        const std::string out = output();
+        if (size_t end = out.find('\n', m_read); end != std::string::npos) {
+          line = out.substr(m_read, end - m_read);
+          m_read = end + 1;
+          return true;
+        }
+        if (!ended) return false;
+        // The end: a last line without its line break still counts.
+        line = out.substr(std::min(m_read, out.size()));
+        m_read = out.size();
+        return true;
+      },
+      timeoutMs);
+  return line;
+}
+
+bool onPath(const char* program) {
+  std::string command = std::string("command -v ") + program + " >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
 }
 
 std::string kalyxPath() {

@@ -1,4 +1,4 @@
-#include "gdi/wide_stroke.h"
+#include "raster/wide_stroke.h"
 
 #include <cairo.h>
 
@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "gdi/stroke_cache.h"
-#include "gdi/stroke_reach.h"
+#include "raster/stroke_cache.h"
+#include "raster/stroke_reach.h"
 
 namespace kx {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "gdi/raster.h"
+#include "raster/raster.h"
 
 namespace kx {
 

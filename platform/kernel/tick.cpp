@@ -3,20 +3,16 @@
 
 #include <ctime>
 
-#include "user/desktop.h"
+#include "kernel/clock.h"
 
 using namespace kx;
 
 DWORD WINAPI GetTickCount(void) {
-  Desktop& desktop = Desktop::instance();
-  desktop.ensureStarted();
-  return static_cast<DWORD>(desktop.clock().now());
+  return static_cast<DWORD>(systemClock().now());
 }
 
 void WINAPI Sleep(DWORD dwMilliseconds) {
-  Desktop& desktop = Desktop::instance();
-  desktop.ensureStarted();
-  Clock& clock = desktop.clock();
+  Clock& clock = systemClock();
   if (clock.simulated()) {
     clock.advanceTo(clock.now() + dwMilliseconds);
     return;

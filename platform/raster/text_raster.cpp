@@ -1,4 +1,4 @@
-#include "gdi/text_raster.h"
+#include "raster/text_raster.h"
 
 namespace kx {
 

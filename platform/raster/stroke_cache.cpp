@@ -1,4 +1,4 @@
-#include "gdi/stroke_cache.h"
+#include "raster/stroke_cache.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "user/clock.h"
+#include "kernel/clock.h"
 
 #include <ctime>
 
@@ -8,6 +8,11 @@ uint64_t monotonicMilliseconds() {
   timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+}
+
+Clock& systemClock() {
+  static Clock clock;
+  return clock;
 }
 
 void Clock::reset(bool simulated) {
