@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -52,7 +52,7 @@ constexpr RECT kWindows[] = {{0, 0, 9, 64},    {50, 0, 64, 64},  {0, 0, 64, 7}, 
 
 template <class DrawFn>
 std::vector<std::string> Picture(int width, int height, const Pen& pen, DrawFn&& draw) {
-  TestCanvas canvas(width, height);
+  MarkerCanvas canvas(width, height);
   canvas.withTools(pen.style, pen.width, draw, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
   return canvas.picture(width, height);
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/gdi_leak_check.h"
-#include "test_canvas.h"
+#include "support/marker_canvas.h"
 
 namespace kx::test {
 namespace {
@@ -18,7 +18,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
 class BitmapReuseTest : public GdiLeakCheck {
  protected:
-  TestCanvas screen{4, 4};
+  MarkerCanvas screen{4, 4};
 };
 
 // A memory DC over a new compatible bitmap; both go with it.
