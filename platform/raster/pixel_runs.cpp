@@ -10,6 +10,8 @@ namespace kx {
 
 namespace {
 
+constexpr size_t kMemsetFrom = 64;  // pixels; shorter runs are not worth the call
+
 // Four pixels in one vector register; memcpy does the unaligned loads and stores.
 typedef uint32_t Quad __attribute__((vector_size(16)));
 
@@ -36,6 +38,11 @@ void combine(uint32_t* dst, const uint32_t* src, size_t count, Op op) {
 }  // namespace
 
 void fillPixels(uint32_t* dst, size_t count, uint32_t value) {
+  if (count >= kMemsetFrom && value == (value & 0xFFu) * 0x01010101u) {
+    // One byte repeated (black, white, greys): the C library's memset is the quickest fill there is.
+    std::memset(dst, int(value & 0xFFu), count * sizeof(uint32_t));
+    return;
+  }
   const Quad quad = {value, value, value, value};
   size_t i = 0;
 #if defined(__SSE2__)

@@ -75,13 +75,6 @@ RECT Raster::changed() const {
   return RECT{LONG(m_dirtyLeft), LONG(m_dirtyTop), LONG(m_dirtyRight), LONG(m_dirtyBottom)};
 }
 
-void Raster::noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-  m_dirtyLeft = std::min(m_dirtyLeft, left);
-  m_dirtyTop = std::min(m_dirtyTop, top);
-  m_dirtyRight = std::max(m_dirtyRight, right);
-  m_dirtyBottom = std::max(m_dirtyBottom, bottom);
-}
-
 void Raster::narrowClip(int64_t left, int64_t top, int64_t right, int64_t bottom) {
   m_clipLeft = std::max(m_clipLeft, left + m_originX);
   m_clipTop = std::max(m_clipTop, top + m_originY);

@@ -77,7 +77,13 @@ class Raster {
 
   // Logical coordinates; right and bottom excluded.
   void fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, const Fill& fill);
-  void fillSpan(int64_t y, int64_t x0, int64_t x1, const Fill& fill) { fillRect(x0, y, x1, y + 1, fill); }
+  void fillSpan(int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
+    if (fill.kind == Fill::Kind::Solid && x1 - x0 <= kShortRun && m_covered.empty()) {
+      shortRun(y, x0, x1, fill.color);
+      return;
+    }
+    fillRect(x0, y, x1, y + 1, fill);
+  }
   // Runs of one colour, each the pixels x0..x1 (x1 excluded) of row y, moved by (dx, dy): the
   // many short runs of an outline, clipped one by one and noted as changed once.
   template <class Run>
@@ -98,9 +104,26 @@ class Raster {
   int64_t originX() const { return m_originX; }
   int64_t originY() const { return m_originY; }
   const PixelSurface& surface() const { return m_surface; }
-  void noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom);
+  void noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    m_dirtyLeft = std::min(m_dirtyLeft, left);
+    m_dirtyTop = std::min(m_dirtyTop, top);
+    m_dirtyRight = std::max(m_dirtyRight, right);
+    m_dirtyBottom = std::max(m_dirtyBottom, bottom);
+  }
 
  private:
+  // Outlines are mostly runs of a pixel or two, cheaper stored one by one than through fillRect.
+  static constexpr int64_t kShortRun = 8;
+  void shortRun(int64_t y, int64_t x0, int64_t x1, uint32_t color) {
+    y += m_originY;
+    x0 = std::max(x0 + m_originX, m_clipLeft);
+    x1 = std::min(x1 + m_originX, m_clipRight);
+    if (y < m_clipTop || y >= m_clipBottom || x0 >= x1) return;
+    noteChanged(x0, y, x1, y + 1);
+    uint32_t* row = m_surface.pixels + y * m_surface.stride;
+    for (int64_t x = x0; x < x1; ++x) row[x] = color;
+  }
+
   void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
   void fillWhole(uint32_t color);
   bool isCovered(int64_t x, int64_t y) const;

@@ -3,12 +3,23 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 #include "raster/wide_stroke.h"
 
 namespace kx {
 
 namespace {
+
+// std::floor and std::ceil for pixel coordinates, without a library call in the row loop.
+int64_t floorToInt(double v) {
+  const auto t = int64_t(v);
+  return double(t) > v ? t - 1 : t;
+}
+int64_t ceilToInt(double v) {
+  const auto t = int64_t(v);
+  return double(t) < v ? t + 1 : t;
+}
 
 // Row extents of a box with elliptic corners: in each row, the pixels whose centres lie inside
 // the outline that passes along the box's outer pixel edges.
@@ -35,9 +46,30 @@ class RoundBox {
     const double dy = yc < m_topCentre ? m_topCentre - yc : (yc > m_bottomCentre ? yc - m_bottomCentre : 0);
     const double t = dy / m_radiusY;
     const double dx = m_radiusX * std::sqrt(std::max(0.0, 1 - t * t));
-    xl = std::max(xl, int64_t(std::ceil(m_leftCentre - dx)));
-    xr = std::min(xr, int64_t(std::floor(m_rightCentre + dx)));
+    xl = std::max(xl, ceilToInt(m_leftCentre - dx));
+    xr = std::min(xr, floorToInt(m_rightCentre + dx));
     if (xl > xr) xl = xr = int64_t(std::floor((m_leftCentre + m_rightCentre) / 2));
+  }
+
+  // Narrows [yLo, yHi] towards the rows whose extent can meet columns colLo..colHi. The window
+  // is generous by a pixel and two rows, never short: the rows it drops paint nothing there.
+  void narrowToColumns(int64_t colLo, int64_t colHi, int64_t& yLo, int64_t& yHi) const {
+    if (colLo > colHi || colHi < m_box.left || colLo >= m_box.right) {
+      yHi = yLo - 1;
+      return;
+    }
+    if (!m_round) return;
+    // How far a row must reach beyond its corner's centre to meet the columns.
+    const double need = std::max(double(colLo) - m_rightCentre, m_leftCentre - double(colHi)) - 1;
+    if (need <= 0) return;
+    if (need > m_radiusX) {
+      yHi = yLo - 1;
+      return;
+    }
+    const double q = need / m_radiusX;
+    const double reach = m_radiusY * std::sqrt(std::max(0.0, 1 - q * q)) + 2;
+    yLo = std::max(yLo, floorToInt(m_topCentre - reach));
+    yHi = std::min(yHi, ceilToInt(m_bottomCentre + reach));
   }
 
  private:
@@ -64,17 +96,91 @@ class SweepTest {
   }
 
   bool all() const { return m_all; }
+  // A sweep of less than half a turn whose rays both leave upwards (or both downwards) reaches
+  // only the rows above (below) the centre and the centre's own: 1 above, -1 below, 0 either.
+  int side() const {
+    if (m_all) return 0;
+    if (m_narrow && m_startV >= 0 && m_endV >= 0) return 1;
+    if (m_narrow && m_startV <= 0 && m_endV <= 0) return -1;
+    // Opposite rays along the row through the centre: the half above or the half below.
+    if (m_startV == 0 && m_endV == 0 && m_startU * m_endU < 0) return m_startU > 0 ? 1 : -1;
+    return 0;
+  }
+  // The same for columns: 1 the right of the centre and its own column, -1 the left.
+  int columnSide() const {
+    if (m_all) return 0;
+    if (m_narrow && m_startU >= 0 && m_endU >= 0) return 1;
+    if (m_narrow && m_startU <= 0 && m_endU <= 0) return -1;
+    // Opposite rays along the centre column: counter-clockwise from down to up is the right half.
+    if (halfByColumns()) return m_startV < 0 ? 1 : -1;
+    return 0;
+  }
+  // Whether the sweep is exactly the columns on one side of the centre's (its own included), so
+  // that within them every pixel passes.
+  bool halfByColumns() const { return !m_all && m_startU == 0 && m_endU == 0 && m_startV * m_endV < 0; }
+  bool operator()(int64_t x, int64_t y) const { return contains(x, y); }
   bool contains(int64_t x, int64_t y) const {
     if (m_all) return true;
-    const double u = double(x - m_cx) * m_sx, v = double(m_cy - y) * m_sy;
-    const bool afterStart = m_startU * v - m_startV * u >= 0;
-    const bool beforeEnd = u * m_endV - v * m_endU >= 0;
-    return m_narrow ? (afterStart && beforeEnd) : (afterStart || beforeEnd);
+    const bool start = afterStart(x, y), end = beforeEnd(x, y);
+    return m_narrow ? (start && end) : (start || end);
+  }
+  // Calls run(from, to) (to excluded) for the pixels x0..x1 of row y that pass, left to right.
+  // Each ray's test changes its answer at most once along a row, so the runs come from a few
+  // bisections rather than a test a pixel.
+  template <class RunFn>
+  void forEachRun(int64_t y, int64_t x0, int64_t x1, RunFn&& run) const {
+    if (x0 > x1) return;
+    if (m_all) {
+      run(x0, x1 + 1);
+      return;
+    }
+    const Range a = passing(x0, x1, [&](int64_t x) { return afterStart(x, y); });
+    const Range b = passing(x0, x1, [&](int64_t x) { return beforeEnd(x, y); });
+    if (m_narrow) {
+      const Range both{std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
+      if (both.lo <= both.hi) run(both.lo, both.hi + 1);
+      return;
+    }
+    const bool hasA = a.lo <= a.hi, hasB = b.lo <= b.hi;
+    if (hasA && hasB && std::max(a.lo, b.lo) <= std::min(a.hi, b.hi) + 1) {
+      run(std::min(a.lo, b.lo), std::max(a.hi, b.hi) + 1);
+      return;
+    }
+    const Range& left = !hasB || (hasA && a.lo < b.lo) ? a : b;
+    const Range& right = &left == &a ? b : a;
+    if (left.lo <= left.hi) run(left.lo, left.hi + 1);
+    if (right.lo <= right.hi) run(right.lo, right.hi + 1);
   }
   double startAngle() const { return std::atan2(m_startV, m_startU); }
   double endAngle() const { return std::atan2(m_endV, m_endU); }
 
  private:
+  struct Range {
+    int64_t lo, hi;  // inclusive; empty when lo > hi
+  };
+
+  bool afterStart(int64_t x, int64_t y) const {
+    const double u = double(x - m_cx) * m_sx, v = double(m_cy - y) * m_sy;
+    return m_startU * v - m_startV * u >= 0;
+  }
+  bool beforeEnd(int64_t x, int64_t y) const {
+    const double u = double(x - m_cx) * m_sx, v = double(m_cy - y) * m_sy;
+    return u * m_endV - v * m_endU >= 0;
+  }
+
+  // The pixels of x0..x1 where `pass` holds, for a test whose answer changes at most once.
+  template <class Pass>
+  static Range passing(int64_t x0, int64_t x1, Pass&& pass) {
+    const bool first = pass(x0), last = pass(x1);
+    if (first == last) return first ? Range{x0, x1} : Range{x1 + 1, x1};
+    int64_t lo = x0, hi = x1;  // pass(lo) == first, pass(hi) == last
+    while (hi - lo > 1) {
+      const int64_t mid = lo + (hi - lo) / 2;
+      (pass(mid) == first ? lo : hi) = mid;
+    }
+    return first ? Range{x0, lo} : Range{hi, x1};
+  }
+
   void ray(POINT p, double& u, double& v) const {
     u = double(p.x - m_cx) * m_sx;
     v = double(m_cy - p.y) * m_sy;
@@ -103,15 +209,30 @@ Box strokePathBox(Box box, const Stroke& stroke) {
   return inner;
 }
 
-// Paints the pixels x0..x1 (inclusive) of row y that pass the sweep test; with whole, every one
-// passes and the row is one span instead of a test per pixel.
+constexpr int64_t kBisectFrom = 4;  // pixels in a row less one
+
+// The columns a shape can paint, inclusive: the clip's, or fewer where the sweep rules some out.
+struct Columns {
+  int64_t lo, hi;
+};
+
+// Paints the pixels x0..x1 (inclusive) of row y within the columns that pass the sweep test; with
+// whole, every one passes and the row is one span instead of a test per pixel.
 template <class Test>
-void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, const Fill& fill, bool whole, Test&& test) {
-  x0 = std::max(x0, raster.clipLeft());
-  x1 = std::min(x1, raster.clipRight() - 1);
+void spanWhere(Raster& raster, int64_t y, int64_t x0, int64_t x1, Columns columns, const Fill& fill,
+               bool whole, Test&& test) {
+  x0 = std::max(x0, columns.lo);
+  x1 = std::min(x1, columns.hi);
   if (whole) {
     if (x0 <= x1) raster.fillSpan(y, x0, x1 + 1, fill);
     return;
+  }
+  if constexpr (std::is_same_v<std::decay_t<Test>, SweepTest>) {
+    // A few pixels are quicker to test one by one than to bisect.
+    if (x1 - x0 >= kBisectFrom) {
+      test.forEachRun(y, x0, x1, [&](int64_t from, int64_t to) { raster.fillSpan(y, from, to, fill); });
+      return;
+    }
   }
   int64_t x = x0;
   while (x <= x1) {
@@ -170,6 +291,15 @@ void wideRoundBoxPath(WidePath& path, Box box, int64_t cw, int64_t ch, const Swe
   }
   path.arc(e.cx, e.cy, e.rx, e.ry, from, to);
   if (sweep.close != Sweep::Close::Open) path.close();
+}
+
+// An open arc's pixels lie on its side of the centre: the rows and columns beyond it are skipped.
+void narrowToSweep(const SweepTest& test, int64_t cx, int64_t cy, Columns& columns, int64_t& y0,
+                   int64_t& y1) {
+  if (test.side() > 0) y1 = std::min(y1, cy + 1);
+  if (test.side() < 0) y0 = std::max(y0, cy);
+  if (test.columnSide() > 0) columns.lo = std::max(columns.lo, cx);
+  if (test.columnSide() < 0) columns.hi = std::min(columns.hi, cx);
 }
 
 // Without a pen GDI fills the polygon through the outline's pixels, right and bottom edges out, so
@@ -268,44 +398,56 @@ void drawRoundBox(Raster& raster, Box box, int64_t cornerWidth, int64_t cornerHe
   rayPoint(frame, cx, cy, sweep.rayStart, sx, sy);
   rayPoint(frame, cx, cy, sweep.rayEnd, ex, ey);
   auto inside = [&](int64_t x, int64_t y) {
-    if (sweep.close == Sweep::Close::Chord && !test.all()) {
+    if (!test.all()) {
       // The arc runs counter-clockwise from start to end, so its side is right of start -> end (y up).
       return (ex - sx) * (sy - double(y)) - (sy - ey) * (double(x) - sx) <= 0;
     }
     return test.contains(x, y);
   };
 
-  // A wide pen's outline is stroked as a path below: the rows matter only for a fill.
-  const bool rowsPaint = thin || (filled && fill.kind != Fill::Kind::None);
-  const int64_t y0 = std::max(pathBox.top, raster.clipTop()),
-                y1 = rowsPaint ? std::min(pathBox.bottom, raster.clipBottom()) : y0;
+  Columns columns{raster.clipLeft(), raster.clipRight() - 1};
+  int64_t y0 = std::max(pathBox.top, raster.clipTop()), y1 = std::min(pathBox.bottom, raster.clipBottom());
+  if (!thin && !(filled && fill.kind != Fill::Kind::None)) y1 = y0;  // a wide pen's open arc is all stroke
+  if (!filled) narrowToSweep(test, cx, cy, columns, y0, y1);
+  // A meridian's half, once its columns are narrowed to that half, needs no test a pixel.
+  const bool wholeOutline = test.all() || (!filled && test.halfByColumns());
+  int64_t lastWalked = y1 - 1;
+  shape.narrowToColumns(columns.lo, columns.hi, y0, lastWalked);
+  y1 = std::min(y1, lastWalked + 1);
   const int64_t lastRow = pathBox.bottom - 1;
+  // The extents of the rows walked and their neighbours, all at once: no row depends on another,
+  // so their divisions and square roots overlap instead of waiting on each other.
+  const int64_t firstExtent = std::max(pathBox.top, y0 - 1), lastExtent = std::min(lastRow, y1);
+  std::vector<int64_t> extents(y0 < y1 ? size_t(2 * (lastExtent - firstExtent + 1)) : 0);
+  for (size_t i = 0; i < extents.size(); i += 2)
+    shape.row(firstExtent + int64_t(i / 2), extents[i], extents[i + 1]);
+  auto extentOf = [&](int64_t y, int64_t& xl, int64_t& xr) {
+    xl = extents[size_t(2 * (y - firstExtent))];
+    xr = extents[size_t(2 * (y - firstExtent)) + 1];
+  };
   int64_t prevL = 0, prevR = 0, curL = 0, curR = 0, nextL = 0, nextR = 0;
   if (y0 < y1) {
-    if (y0 > pathBox.top) shape.row(y0 - 1, prevL, prevR);
-    shape.row(y0, curL, curR);
+    if (y0 > pathBox.top) extentOf(y0 - 1, prevL, prevR);
+    extentOf(y0, curL, curR);
   }
   for (int64_t y = y0; y < y1; ++y) {
-    if (y < lastRow) shape.row(y + 1, nextL, nextR);
+    if (y < lastRow) extentOf(y + 1, nextL, nextR);
     int64_t outlineLeftEnd = curR, outlineRightStart = curL;  // whole row is outline at the ends
     if (y > pathBox.top && y < lastRow) {
       outlineLeftEnd = std::max(curL, std::max(prevL, nextL) - 1);
       outlineRightStart = std::min(curR, std::min(prevR, nextR) + 1);
     }
     if (filled && fill.kind != Fill::Kind::None) {
-      if (thin) {
-        if (outlineLeftEnd + 1 <= outlineRightStart - 1) {
-          spanWhere(raster, y, outlineLeftEnd + 1, outlineRightStart - 1, fill, test.all(), inside);
-        }
-      } else {
-        spanWhere(raster, y, curL, curR, fill, test.all(), inside);
-      }
+      const int64_t from = thin ? outlineLeftEnd + 1 : curL, to = thin ? outlineRightStart - 1 : curR;
+      if (sweep.close == Sweep::Close::Chord)
+        spanWhere(raster, y, from, to, columns, fill, test.all(), inside);
+      else if (from <= to)
+        spanWhere(raster, y, from, to, columns, fill, test.all(), test);
     }
     if (thin) {
-      auto onArc = [&](int64_t x, int64_t yy) { return test.contains(x, yy); };
-      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), pen, test.all(), onArc);
-      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, pen,
-                test.all(), onArc);
+      spanWhere(raster, y, curL, std::min(outlineLeftEnd, curR), columns, pen, wholeOutline, test);
+      spanWhere(raster, y, std::max(outlineRightStart, std::max(outlineLeftEnd + 1, curL)), curR, columns,
+                pen, wholeOutline, test);
     }
     prevL = curL;
     prevR = curR;
