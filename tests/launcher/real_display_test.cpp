@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "support/child_process.h"
 #include "support/temp_home.h"
@@ -56,6 +57,31 @@ TEST_F(RealDisplayTest, SaverFillsTheScreenAndAMouseMovementEndsIt) {
   // The bounded wait is the only limit: a busy machine may take more than a second to end.
   xdotool("mousemove_relative 20 10");
   EXPECT_EQ(saver->wait(5000), 0) << saver->errors();
+}
+
+// The desktop is drawn straight into the window's surface; when the window's size changes SDL
+// drops that surface, and the picture must go on changing all the same.
+TEST_F(RealDisplayTest, TheWindowGoesOnShowingTheConsoleAfterItsSizeChanged) {
+  auto saver = startKalyx({"--window", "400x300", "--screens", "1", "--fps", "10"});
+  ASSERT_TRUE(saver->started());
+  ASSERT_NE(xdotool("search --sync --onlyvisible --name KALYX"), "") << saver->errors();
+  ASSERT_TRUE(waitUntil([&] { return somethingDrawn(); })) << saver->errors();
+  xdotool("search --name KALYX windowsize --sync 500 400");
+  POINT origin{};
+  ASSERT_TRUE(m_server->windowOrigin("KALYX", origin));
+  auto picture = [&] {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 300; y += 3) {
+      for (int x = 0; x < 400; x += 3) pixels.push_back(m_server->pixel(origin.x + x, origin.y + y));
+    }
+    return pixels;
+  };
+  // The shields turn at every second tick: two changes in a row show the window is still fed.
+  for (int change = 0; change < 2; ++change) {
+    const std::vector<COLORREF> before = picture();
+    ASSERT_TRUE(waitUntil([&] { return picture() != before; })) << "change " << change << saver->errors();
+  }
+  EXPECT_TRUE(saver->running()) << saver->errors();
 }
 
 TEST_F(RealDisplayTest, SettingsDialogClosesOnEscape) {
