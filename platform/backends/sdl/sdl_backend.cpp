@@ -111,9 +111,7 @@ class SdlBackend : public Backend {
     m_width = width;
     m_height = height;
     m_pixels.assign(static_cast<size_t>(width) * height, 0);
-    m_source = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), width, height, 32, width * 4,
-                                                  SDL_PIXELFORMAT_RGB888);
-    if (!m_source) return std::string("cannot wrap the desktop's pixels: ") + SDL_GetError();
+    if (!wrapOwnPixels()) return std::string("cannot wrap the desktop's pixels: ") + SDL_GetError();
     m_damage.add(RECT{0, 0, width, height});
     return {};
   }
@@ -245,8 +243,7 @@ class SdlBackend : public Backend {
       return;
     auto* pixels = static_cast<uint32_t*>(target->pixels);
     const int stride = target->pitch / 4;
-    for (int y = 0; y < m_height; ++y)
-      std::copy_n(m_pixels.data() + size_t(y) * m_width, m_width, pixels + size_t(y) * stride);
+    copyRows(m_pixels.data(), m_width, pixels, stride);
     m_direct = pixels;
     m_directStride = stride;
     SDL_FreeSurface(m_source);
@@ -257,12 +254,22 @@ class SdlBackend : public Backend {
 
   bool moveOutOfWindowSurface() {
     m_pixels.resize(static_cast<size_t>(m_width) * m_height);
-    for (int y = 0; y < m_height; ++y)
-      std::copy_n(m_direct + size_t(y) * m_directStride, m_width, m_pixels.data() + size_t(y) * m_width);
+    copyRows(m_direct, m_directStride, m_pixels.data(), m_width);
     m_direct = nullptr;
+    return wrapOwnPixels();
+  }
+
+  // The desktop's own pixels as a surface SDL can copy from.
+  bool wrapOwnPixels() {
     m_source = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), m_width, m_height, 32, m_width * 4,
                                                   SDL_PIXELFORMAT_RGB888);
     return m_source != nullptr;
+  }
+
+  // The whole desktop from one pixel layout to another, `stride` pixels a row.
+  void copyRows(const uint32_t* from, int fromStride, uint32_t* to, int toStride) const {
+    for (int y = 0; y < m_height; ++y)
+      std::copy_n(from + size_t(y) * fromStride, m_width, to + size_t(y) * toStride);
   }
 
   bool m_initialised = false;
