@@ -65,12 +65,18 @@ bool peek(MSG& msg, HWND filter, UINT first, UINT last, bool remove) {
   return matchesRangeFilter(first, last, WM_TIMER) && takeTimerMessage(filter, remove, msg);
 }
 
-void waitForMessage() {
+uint64_t timeNow() {
+  return Desktop::instance().clock().now();
+}
+
+// Waits for what the queue, looked at since `lookedAt`, did not have. On the real clock a timer
+// may fall due while the queue is looked at or the frame is shown: that one is not waited for.
+void waitForMessage(uint64_t lookedAt) {
   Desktop& desktop = Desktop::instance();
   Backend& backend = desktop.backend();
   backend.flush();
   Clock& clock = desktop.clock();
-  std::optional<uint64_t> due = nextTimerDue();
+  std::optional<uint64_t> due = nextTimerDue(lookedAt);
   if (clock.simulated()) {
     if (desktop.idleHandler && desktop.idleHandler()) return;
     if (due) {
@@ -142,17 +148,20 @@ BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
     return -1;
   }
   if (hWnd && !checkWindow(hWnd)) return -1;
-  while (!peek(*lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) {
+  for (;;) {
+    const uint64_t lookedAt = timeNow();
+    if (peek(*lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) break;
     // The window being waited for may have gone while waiting.
     if (hWnd && !checkWindow(hWnd)) return -1;
-    waitForMessage();
+    waitForMessage(lookedAt);
   }
   return lpMsg->message == WM_QUIT ? FALSE : TRUE;
 }
 
 BOOL WINAPI WaitMessage(void) {
   MSG msg;
-  if (!peek(msg, nullptr, 0, 0, false)) waitForMessage();
+  const uint64_t lookedAt = timeNow();
+  if (!peek(msg, nullptr, 0, 0, false)) waitForMessage(lookedAt);
   return TRUE;
 }
 

@@ -52,12 +52,10 @@ void killWindowTimers(HWND hwnd) {
               table.end());
 }
 
-std::optional<uint64_t> nextTimerDue() {
-  // Timers already due wait to be taken; only a later one is worth waiting for.
-  uint64_t current = now();
+std::optional<uint64_t> nextTimerDue(uint64_t lookedAt) {
   std::optional<uint64_t> next;
   for (const Timer& t : timers()) {
-    if (t.due > current && (!next || t.due < *next)) next = t.due;
+    if (t.due > lookedAt && (!next || t.due < *next)) next = t.due;
   }
   return next;
 }

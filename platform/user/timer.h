@@ -10,8 +10,9 @@ namespace kx {
 
 void clearTimers();
 void killWindowTimers(HWND hwnd);
-// When the next timer falls due, if any timer runs.
-std::optional<uint64_t> nextTimerDue();
+// When the first timer falls due that was not yet due at `lookedAt`, the time the queue was last
+// looked at; timers due before then were offered and turned away by the caller's filter.
+std::optional<uint64_t> nextTimerDue(uint64_t lookedAt);
 // The WM_TIMER of a due timer that passes the window filter. A timer has at most one tick
 // waiting, however long it was not served; removing it starts the next period.
 bool takeTimerMessage(HWND filter, bool remove, MSG& msg);

@@ -4,6 +4,7 @@
 
 #include "kx/platform.h"
 #include "support/headless_desktop.h"
+#include "user/timer.h"
 
 namespace kx::test {
 namespace {
@@ -77,6 +78,21 @@ TEST_F(TimerTest, ALateTimerHasOneTickWaitingNotABacklog) {
   int waiting = 0;
   while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) ++waiting;
   EXPECT_EQ(waiting, 1);
+}
+
+// On the real clock a timer can fall due after the queue was looked at and before the loop waits
+// (showing a large frame takes a while): the wait must end at once, not wait for input for ever.
+// A timer that was due when the queue was looked at was turned away by a filter and is not
+// waited for again.
+TEST_F(TimerTest, TheWaitCountsTimersThatFellDueAfterTheQueueWasLookedAt) {
+  SetTimer(hwnd, 1, 50, nullptr);
+  SetTimer(hwnd, 2, 200, nullptr);
+  const uint64_t lookedAt = clockNow();
+  advanceClock(60);  // the frame took longer than the timer had left
+  EXPECT_EQ(nextTimerDue(lookedAt), std::optional<uint64_t>(lookedAt + 50));
+  EXPECT_EQ(nextTimerDue(clockNow()), std::optional<uint64_t>(lookedAt + 200));
+  KillTimer(hwnd, 2);
+  EXPECT_EQ(nextTimerDue(clockNow()), std::nullopt);
 }
 
 TEST_F(TimerTest, TimersOfSeveralWindowsTickInDueOrder) {
