@@ -1,7 +1,8 @@
 // The inked runs of recent wide strokes, by the shape of their path: a figure drawn again, or at
 // another place, reuses the runs instead of rasterising its stroke once more. Animations cycle
-// through a few dozen figures (a turning ring's phases, a line sweeping across), so the cache keeps
-// that many, within a bound on the runs it holds.
+// through up to a few hundred figures (a turning ring's phases, the orbit's thirty bracket corners
+// coming back every sixth tick), so the cache keeps that many, within a bound on the runs it holds;
+// a cycle longer than the cache would miss on every stroke.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +36,7 @@ class StrokeCache {
   };
   static size_t keyOf(const std::vector<PathOp>& shape, int width);
 
-  static constexpr size_t kEntries = 128;
+  static constexpr size_t kEntries = 256;
   static constexpr size_t kRuns = size_t(1) << 19;  // about 6 MB
   std::vector<Entry> m_entries;                     // the most recently used last
   size_t m_runs = 0;                                // held by all entries

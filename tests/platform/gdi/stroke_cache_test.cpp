@@ -1,0 +1,42 @@
+// The cache of wide strokes' runs: what an animation strokes again must still be there when its
+// cycle comes round.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "raster/stroke_cache.h"
+
+namespace kx::test {
+namespace {
+
+std::vector<PathOp> Corner(int size) {
+  return {PathOp{PathOp::Kind::Arc, double(size), double(size), double(size), double(size), 1.5708, 3.1416}};
+}
+
+// The orbit panel strokes fifteen brackets of two corners each; the frames stand six ticks apart,
+// so the same corners come back every sixth tick: 180 figures in one cycle, besides the sphere's.
+TEST(StrokeCache, ACycleOfTwoHundredFiguresIsKeptWhole) {
+  StrokeCache& cache = StrokeCache::local();
+  constexpr int kFigures = 200;
+  for (int round = 0; round < 2; ++round) {
+    int found = 0;
+    for (int i = 0; i < kFigures; ++i) {
+      const int size = 1000 + i;  // figures no other test strokes
+      if (cache.find(Corner(size), 7)) {
+        ++found;
+      } else {
+        cache.add(Corner(size), 7, {StrokeRun{0, 0, size}});
+      }
+    }
+    EXPECT_EQ(found, round == 0 ? 0 : kFigures) << "round " << round;
+  }
+  // The width is part of the key, and the runs are the ones kept with the figure.
+  EXPECT_EQ(cache.find(Corner(1000), 8), nullptr);
+  const std::vector<StrokeRun>* runs = cache.find(Corner(1005), 7);
+  ASSERT_NE(runs, nullptr);
+  ASSERT_EQ(runs->size(), 1u);
+  EXPECT_EQ((*runs)[0].x1, 1005);
+}
+
+}  // namespace
+}  // namespace kx::test
