@@ -23,28 +23,36 @@ size_t StrokeCache::keyOf(const std::vector<PathOp>& shape, int width) {
 }
 
 const std::vector<StrokeRun>* StrokeCache::find(const std::vector<PathOp>& shape, int width) {
-  const size_t key = keyOf(shape, width);
-  for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
-    if (it->key != key || it->width != width || it->shape != shape) continue;
+  const auto [first, last] = m_byKey.equal_range(keyOf(shape, width));
+  for (auto it = first; it != last; ++it) {
+    auto entry = it->second;
+    if (entry->width != width || entry->shape != shape) continue;
     // Moved to the end, the entry is the last one a full cache gives up.
-    std::rotate(std::prev(it.base()), it.base(), m_entries.end());
-    return &m_entries.back().runs;
+    m_entries.splice(m_entries.end(), m_entries, entry);
+    return &entry->runs;
   }
   return nullptr;
 }
 
 const std::vector<StrokeRun>& StrokeCache::add(std::vector<PathOp> shape, int width,
                                                std::vector<StrokeRun> runs) {
-  size_t drop = 0;
   size_t kept = m_runs + runs.size();
-  while (drop < m_entries.size() && (m_entries.size() - drop >= kEntries || kept > kRuns)) {
-    kept -= m_entries[drop].runs.size();
-    ++drop;
+  while (!m_entries.empty() && (m_entries.size() >= kEntries || kept > kRuns)) {
+    const auto oldest = m_entries.begin();
+    kept -= oldest->runs.size();
+    const auto [first, last] = m_byKey.equal_range(oldest->key);
+    for (auto it = first; it != last; ++it) {
+      if (it->second == oldest) {
+        m_byKey.erase(it);
+        break;
+      }
+    }
+    m_entries.erase(oldest);
   }
-  m_entries.erase(m_entries.begin(), m_entries.begin() + std::ptrdiff_t(drop));
   m_runs = kept;
   const size_t key = keyOf(shape, width);
   m_entries.push_back(Entry{key, std::move(shape), width, std::move(runs)});
+  m_byKey.emplace(key, std::prev(m_entries.end()));
   return m_entries.back().runs;
 }
 

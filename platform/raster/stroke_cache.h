@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
+#include <unordered_map>
 #include <vector>
 
 #include "raster/wide_stroke.h"
@@ -38,8 +40,10 @@ class StrokeCache {
 
   static constexpr size_t kEntries = 256;
   static constexpr size_t kRuns = size_t(1) << 19;  // about 6 MB
-  std::vector<Entry> m_entries;                     // the most recently used last
-  size_t m_runs = 0;                                // held by all entries
+  std::list<Entry> m_entries;                       // the most recently used last
+  // The entries by key: a hit deep in a long cycle is found without walking the list.
+  std::unordered_multimap<size_t, std::list<Entry>::iterator> m_byKey;
+  size_t m_runs = 0;  // held by all entries
 };
 
 }  // namespace kx

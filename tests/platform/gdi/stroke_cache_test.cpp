@@ -38,5 +38,21 @@ TEST(StrokeCache, ACycleOfTwoHundredFiguresIsKeptWhole) {
   EXPECT_EQ((*runs)[0].x1, 1005);
 }
 
+// A full cache gives up the figure used longest ago; a figure found again counts as new.
+TEST(StrokeCache, AFullCacheGivesUpTheFigureUsedLongestAgo) {
+  StrokeCache& cache = StrokeCache::local();
+  constexpr int kMany = 400;  // more than the cache keeps
+  for (int i = 0; i < kMany; ++i) {
+    cache.add(Corner(5000 + i), 3, {StrokeRun{0, 0, i}});
+    if (i > 0) {
+      ASSERT_NE(cache.find(Corner(5000), 3), nullptr) << "the first, used at every step, stays";
+    }
+  }
+  EXPECT_EQ(cache.find(Corner(5001), 3), nullptr);
+  const std::vector<StrokeRun>* last = cache.find(Corner(5000 + kMany - 1), 3);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ((*last)[0].x1, kMany - 1);
+}
+
 }  // namespace
 }  // namespace kx::test
