@@ -6,10 +6,9 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
-#include <unordered_map>
 #include <vector>
 
+#include "raster/recent_store.h"
 #include "raster/wide_stroke.h"
 
 namespace kx {
@@ -30,20 +29,15 @@ class StrokeCache {
   const std::vector<StrokeRun>& add(std::vector<PathOp> shape, int width, std::vector<StrokeRun> runs);
 
  private:
-  struct Entry {
-    size_t key;
+  struct Key {
     std::vector<PathOp> shape;
     int width;
-    std::vector<StrokeRun> runs;
   };
-  static size_t keyOf(const std::vector<PathOp>& shape, int width);
+  static size_t hashOf(const std::vector<PathOp>& shape, int width);
 
   static constexpr size_t kEntries = 256;
   static constexpr size_t kRuns = size_t(1) << 19;  // about 6 MB
-  std::list<Entry> m_entries;                       // the most recently used last
-  // The entries by key: a hit deep in a long cycle is found without walking the list.
-  std::unordered_multimap<size_t, std::list<Entry>::iterator> m_byKey;
-  size_t m_runs = 0;  // held by all entries
+  RecentStore<Key, std::vector<StrokeRun>> m_store{kEntries, kRuns};
 };
 
 }  // namespace kx
