@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -78,6 +79,61 @@ void narrowAxis(int64_t& d, int64_t& s, int64_t& len, int64_t lo, int64_t hi) {
   d += shift;
   s += shift;
   len = std::min(len - shift, hi - s);
+}
+
+// The colour a combination gives whatever the destination pixel, if there is one.
+bool settles(Combine combine, uint32_t source) {
+  return (combine == Combine::And && source == 0) || (combine == Combine::Or && source == 0xFFFFFF);
+}
+
+// Combines a source that is blitted again unchanged through its runs of ink, so that its plain
+// pixels are not even read; a run of one colour that settles the result is a fill. Most runs
+// are an outline's pixel or two, combined in place rather than through a call each.
+template <class Op>
+void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const DrawTarget& to, int64_t dx,
+                 int64_t dy, int64_t sx0, int64_t sx1, Combine combine, Op op) {
+  for (const InkRun& run : runs) {
+    const int64_t a = std::max<int64_t>(run.x0, sx0), b = std::min<int64_t>(run.x1, sx1);
+    if (a >= b) continue;
+    uint32_t* d = to.surface.pixels + (run.y + dy) * to.surface.stride + (a + dx);
+    const uint32_t* s = from.surface.pixels + run.y * from.surface.stride + a;
+    if (b - a <= 8) {
+      for (int64_t i = 0; i < b - a; ++i) d[i] = op(d[i], s[i]);
+    } else if (run.uniform && settles(combine, run.color)) {
+      fillPixels(d, size_t(b - a), run.color);
+    } else {
+      combineRow(d, s, b - a, combine);
+    }
+  }
+}
+
+// False when the source's runs are not (yet) worth finding.
+bool combineInkRuns(const DrawTarget& from, const DrawTarget& to, int64_t dx0, int64_t dy0, int64_t sx0,
+                    int64_t sy0, int64_t w, int64_t h, Combine combine) {
+  const uint64_t version = from.plain->version;
+  if (!from.ink->current(version)) {
+    if (!from.ink->wanted(version)) return false;
+    from.ink->build(from.surface, from.plain->inked, from.plain->color, version);
+  }
+  const std::span<const InkRun> runs = from.ink->rows(sy0, sy0 + h);
+  const int64_t dx = dx0 - sx0, dy = dy0 - sy0;
+  switch (combine) {
+    case Combine::And:
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
+                  [](uint32_t d, uint32_t s) { return d & s; });
+      return true;
+    case Combine::Or:
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
+                  [](uint32_t d, uint32_t s) { return d | s; });
+      return true;
+    case Combine::Xor:
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
+                  [](uint32_t d, uint32_t s) { return d ^ s; });
+      return true;
+    case Combine::Copy:
+      return false;
+  }
+  return false;
 }
 
 bool sourceCombine(DWORD rop, Combine& combine) {
@@ -203,6 +259,10 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     narrowAxis(dx0, sx0, w, ink.left, ink.right);
     narrowAxis(dy0, sy0, h, ink.top, ink.bottom);
     if (w <= 0 || h <= 0) return TRUE;
+    if (from.ink && to.covered.empty() && combineInkRuns(from, to, dx0, dy0, sx0, sy0, w, h, combine)) {
+      dst->changed(RECT{LONG(dx0), LONG(dy0), LONG(dx0 + w), LONG(dy0 + h)});
+      return TRUE;
+    }
   }
   // Copied from a bitmap, the plain parts of a row are a fill: nothing to read.
   const PlainArea* plainSource = combine == Combine::Copy && !sameSurface ? from.plain : nullptr;

@@ -19,6 +19,7 @@ bool MemoryDc::target(DrawTarget& out) {
   out.origin = POINT{0, 0};
   out.clip = RECT{0, 0, bitmap->width, bitmap->height};
   out.plain = &bitmap->plain;
+  out.ink = &bitmap->ink;
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gdi/dc_state.h"
+#include "raster/ink_runs.h"
 #include "raster/raster.h"
 #include "kernel/handle_table.h"
 
@@ -18,6 +19,7 @@ struct DrawTarget {
   RECT clip{};
   std::vector<RECT> covered;   // surface pixels that belong to windows above (see WindowCanvas)
   PlainArea* plain = nullptr;  // a bitmap's record of its plain pixels; null for windows
+  InkRuns* ink = nullptr;      // a bitmap's ink as runs, kept for blits from it; null for windows
 };
 
 class DcObject : public HandleObject {

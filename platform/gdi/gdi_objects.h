@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "raster/ink_runs.h"
 #include "raster/pixels.h"
 #include "raster/raster.h"
 #include "kernel/handle_table.h"
@@ -46,6 +47,7 @@ struct BitmapObject : HandleObject {
   int bitsPixel;
   std::vector<uint32_t> pixels;
   PlainArea plain;             // all black when made
+  InkRuns ink;                 // found when the bitmap is a blit's source more than once
   HDC selectedInto = nullptr;  // a bitmap lives in one memory DC at a time
 };
 

@@ -32,6 +32,7 @@ uint8_t hatchRowBits(int hatch, int row) {
 
 void PlainArea::add(const RECT& r) {
   if (r.left >= r.right || r.top >= r.bottom) return;
+  ++version;
   if (clean()) {
     inked = r;
     return;
@@ -126,6 +127,7 @@ void Raster::fillWhole(uint32_t color) {
   }
   plain.color = color;
   plain.inked = RECT{0, 0, 0, 0};
+  ++plain.version;
 }
 
 void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {

@@ -37,10 +37,12 @@ struct Stroke {
 
 // What a bitmap knows of its own pixels: every pixel outside `inked` (surface pixels) has the
 // colour `color`. A new bitmap is all black; a solid fill over all of it makes it plain again.
-// Fills and blits use it to leave alone what they would not change.
+// Fills and blits use it to leave alone what they would not change. Every change of the pixels
+// counts in `version`, so what is kept of them knows when it is out of date.
 struct PlainArea {
   uint32_t color = 0;
   RECT inked{0, 0, 0, 0};
+  uint64_t version = 0;
   bool clean() const { return inked.left >= inked.right || inked.top >= inked.bottom; }
   void add(const RECT& r);
 };
@@ -72,6 +74,8 @@ class Raster {
          PlainArea* plain = nullptr);
 
   bool empty() const { return m_clipLeft >= m_clipRight || m_clipTop >= m_clipBottom; }
+  // Whether windows above hold some of the pixels within the clip.
+  bool anyCovered() const { return !m_covered.empty(); }
   // Surface pixels touched so far, for presenting window DCs (empty when nothing was drawn).
   RECT changed() const;
 

@@ -177,5 +177,65 @@ TEST_F(PlainBlitTest, ABitmapMadeFromBitsIsCoveredByAWholeFill) {
   DeleteDC(dc);
 }
 
+// A layer blitted into every frame is combined through the runs of its ink once it is used a
+// second time unchanged: long runs of one colour, pixels of two colours side by side, plain gaps
+// short and long, and parts of the source left out of the blit must all come out as if every
+// pixel had been combined, and a change to the source must show in the very next blit.
+TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
+  struct Case {
+    DWORD rop;
+    COLORREF plain;
+    std::function<COLORREF(COLORREF, COLORREF)> combine;
+  };
+  const Case cases[] = {
+      {SRCAND, kWhite, [](COLORREF d, COLORREF s) { return d & s; }},
+      {SRCPAINT, kBlack, [](COLORREF d, COLORREF s) { return d | s; }},
+      {SRCINVERT, kBlack, [](COLORREF d, COLORREF s) { return d ^ s; }},
+  };
+  constexpr int kW = 120, kH = 9;
+  // The settling colour of each operation fills a long run; the others make short ones.
+  auto drawInk = [](HDC dc, COLORREF settles) {
+    Fill(dc, RECT{3, 1, 100, 2}, settles);  // one long run of one colour
+    Fill(dc, RECT{2, 3, 5, 4}, kInk);       // short runs of two colours side by side,
+    Fill(dc, RECT{5, 3, 7, 4}, kStripeA);   // then a gap of 10 plain pixels,
+    Fill(dc, RECT{17, 3, 19, 4}, kInk);     // then one of 40
+    Fill(dc, RECT{59, 3, 60, 4}, settles);
+    Fill(dc, RECT{0, 5, 70, 6}, kStripeB);  // a long run with short ones after it
+    Fill(dc, RECT{70, 5, 72, 6}, kInk);
+    Fill(dc, RECT{110, 2, 120, 8}, settles);  // runs at the right edge, in rows of their own
+  };
+  struct Blit {
+    int dx, dy, sx, sy, w, h;
+  };
+  // The whole source, then part of it: columns and rows cut through runs on both sides.
+  const Blit blits[] = {{0, 0, 0, 0, kW, kH}, {7, 2, 4, 1, 110, 5}};
+  for (const Case& c : cases) {
+    const COLORREF settles = c.rop == SRCAND ? kBlack : kWhite;
+    const MarkerCanvas like(1, 1);
+    InkedBitmap source(like.dc(), kW, kH, c.plain, RECT{0, 0, 0, 0});
+    drawInk(source.dc(), c.rop == SRCINVERT ? kStripeA : settles);
+    for (int round = 0; round < 6; ++round) {
+      if (round == 4) {  // the source changes: the runs found before no longer hold
+        Fill(source.dc(), RECT{20, 1, 30, 2}, kStripeB);
+        SetPixel(source.dc(), 115, 4, c.plain);
+      }
+      const Blit& b = blits[round % 2];
+      MarkerCanvas canvas(kW + 8, kH + 2);
+      Stripe(canvas);
+      ASSERT_TRUE(BitBlt(canvas.dc(), b.dx, b.dy, b.w, b.h, source.dc(), b.sx, b.sy, c.rop));
+      for (int y = 0; y < kH + 2; ++y) {
+        for (int x = 0; x < kW + 8; ++x) {
+          const COLORREF before = x % 2 ? kStripeA : kStripeB;
+          const bool inBlit = x >= b.dx && x < b.dx + b.w && y >= b.dy && y < b.dy + b.h;
+          const COLORREF want =
+              inBlit ? c.combine(before, GetPixel(source.dc(), x - b.dx + b.sx, y - b.dy + b.sy)) : before;
+          ASSERT_EQ(canvas.at(x, y), want)
+              << "rop " << std::hex << c.rop << std::dec << " round " << round << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kx::test
