@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "gdi/dc.h"
+#include "raster/shape_cache.h"
 #include "raster/shape_raster.h"
 
 using namespace kx;
@@ -22,8 +23,22 @@ BOOL drawShape(HDC hdc, DrawFn&& draw) {
   return TRUE;
 }
 
-BOOL drawArcShape(HDC hdc, Box box, Sweep::Close close, POINT start, POINT end) {
+// The same for a shape worth keeping: `call` names it and its arguments, for the shape cache.
+template <class DrawFn>
+BOOL drawKeptShape(HDC hdc, std::vector<int64_t> call, DrawFn&& draw) {
   return drawShape(hdc, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
+    ShapeCache::local().draw(raster, std::move(call), stroke, fill,
+                             [&](Raster& target, const Fill& brush) { draw(target, stroke, brush); });
+  });
+}
+
+// The calls the shape cache tells apart.
+enum class Call : int64_t { RoundRect, ArcShape, Polygon };
+
+BOOL drawArcShape(HDC hdc, Box box, Sweep::Close close, POINT start, POINT end) {
+  const std::vector<int64_t> call{int64_t(Call::ArcShape), box.left, box.top, box.right, box.bottom,
+                                  int64_t(close),          start.x,  start.y, end.x,     end.y};
+  return drawKeptShape(hdc, call, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
     Sweep sweep{close, start, end};
     drawRoundBox(raster, box, box.width() < 0 ? -box.width() : box.width(),
                  box.height() < 0 ? -box.height() : box.height(), stroke,
@@ -40,7 +55,8 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-  return drawShape(hdc, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
+  const std::vector<int64_t> call{int64_t(Call::RoundRect), left, top, right, bottom, width, height};
+  return drawKeptShape(hdc, call, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
     drawRoundBox(raster, Box{left, top, right, bottom}, width < 0 ? -int64_t(width) : width,
                  height < 0 ? -int64_t(height) : height, stroke, fill);
   });
@@ -72,7 +88,10 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
   }
   DcObject* dc = findDc(hdc);
   const bool winding = dc && dc->state.polyFillMode == WINDING;
-  return drawShape(hdc, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
+  std::vector<int64_t> call{int64_t(Call::Polygon), winding, cpt};
+  call.reserve(call.size() + 2 * size_t(cpt));
+  for (int i = 0; i < cpt; ++i) call.insert(call.end(), {apt[i].x, apt[i].y});
+  return drawKeptShape(hdc, std::move(call), [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
     drawPolygon(raster, apt, cpt, winding, stroke, fill);
   });
 }
