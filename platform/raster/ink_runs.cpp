@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "raster/pixel_runs.h"
+
 namespace kx {
 
 namespace {
@@ -42,16 +44,10 @@ void InkRuns::build(const PixelSurface& surface, const RECT& inked, uint32_t pla
   const int32_t top = std::max<int32_t>(inked.top, 0),
                 bottom = std::min<int32_t>(inked.bottom, surface.height);
   for (int32_t y = top; y < bottom && left < right; ++y) {
-    const uint32_t* row = surface.pixels + int64_t(y) * surface.stride;
-    int32_t x = left;
-    while (x < right) {
-      while (x < right && row[x] == plainColor) ++x;
-      if (x == right) break;
-      const int32_t start = x;
-      const uint32_t color = row[x];
-      while (x < right && row[x] == color) ++x;
-      append(m_runs, InkRun{y, start, x, color, true});
-    }
+    forEachColourRun(surface.pixels + int64_t(y) * surface.stride, left, right, plainColor,
+                     [&](int start, int end, uint32_t color) {
+                       append(m_runs, InkRun{y, start, end, color, true});
+                     });
   }
   m_version = version;
   m_built = true;

@@ -4,6 +4,8 @@
 #include <span>
 #include <utility>
 
+#include "raster/pixel_runs.h"
+
 namespace kx {
 
 namespace {
@@ -31,19 +33,14 @@ ShapePixels record(const Raster& raster, const RECT& touched, const Fill& fill,
   rasterise(copy, moved);
   std::vector<std::pair<uint32_t, std::vector<StrokeRun>>> byColour;
   for (int y = 0; y < h; ++y) {
-    const uint32_t* row = blank.data() + size_t(y) * size_t(w);
-    int x = 0;
-    while (x < w) {
-      while (x < w && row[x] == kUntouched) ++x;
-      if (x == w) break;
-      const int start = x;
-      const uint32_t color = row[x];
-      while (x < w && row[x] == color) ++x;
-      auto group =
-          std::find_if(byColour.begin(), byColour.end(), [color](const auto& g) { return g.first == color; });
-      if (group == byColour.end()) group = byColour.insert(byColour.end(), {color, {}});
-      group->second.push_back(StrokeRun{int32_t(y - shiftY), int32_t(start - shiftX), int32_t(x - shiftX)});
-    }
+    forEachColourRun(blank.data() + size_t(y) * size_t(w), 0, w, kUntouched,
+                     [&](int start, int end, uint32_t color) {
+                       auto group = std::find_if(byColour.begin(), byColour.end(),
+                                                 [color](const auto& g) { return g.first == color; });
+                       if (group == byColour.end()) group = byColour.insert(byColour.end(), {color, {}});
+                       group->second.push_back(
+                           StrokeRun{int32_t(y - shiftY), int32_t(start - shiftX), int32_t(end - shiftX)});
+                     });
   }
   ShapePixels pixels;
   for (auto& [color, runs] : byColour) {

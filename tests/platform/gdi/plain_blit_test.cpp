@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "support/gdi_leak_check.h"
 #include "support/marker_canvas.h"
@@ -57,23 +58,27 @@ void Stripe(MarkerCanvas& canvas) {
     Fill(canvas.dc(), RECT{x, 0, x + 1, canvas.height()}, x % 2 ? kStripeA : kStripeB);
 }
 
+// A blit's raster operation, the source colour with which it changes nothing, and what it does to
+// one pixel.
+struct RasterOp {
+  DWORD rop;
+  COLORREF plain;
+  std::function<COLORREF(COLORREF, COLORREF)> combine;
+};
+const RasterOp kCombining[] = {
+    {SRCAND, kWhite, [](COLORREF d, COLORREF s) { return d & s; }},
+    {SRCPAINT, kBlack, [](COLORREF d, COLORREF s) { return d | s; }},
+    {SRCINVERT, kBlack, [](COLORREF d, COLORREF s) { return d ^ s; }},
+};
+
 // Each operation with the source colour that changes nothing, blitted with the source and the
 // destination rectangles at different places, so the ink's edges land between other pixels.
 TEST_F(PlainBlitTest, CombiningWithAPlainSourceChangesOnlyUnderItsInk) {
-  struct Case {
-    DWORD rop;
-    COLORREF plain;
-    std::function<COLORREF(COLORREF, COLORREF)> combine;
-  };
-  const Case cases[] = {
-      {SRCAND, kWhite, [](COLORREF d, COLORREF s) { return d & s; }},
-      {SRCPAINT, kBlack, [](COLORREF d, COLORREF s) { return d | s; }},
-      {SRCINVERT, kBlack, [](COLORREF d, COLORREF s) { return d ^ s; }},
-      {SRCCOPY, kWhite, [](COLORREF, COLORREF s) { return s; }},
-  };
+  std::vector<RasterOp> cases(std::begin(kCombining), std::end(kCombining));
+  cases.push_back({SRCCOPY, kWhite, [](COLORREF, COLORREF s) { return s; }});
   const RECT ink{5, 3, 9, 7};  // in the source
   const int dx = 6, dy = 4, sx = 2, sy = 1, w = 11, h = 8;
-  for (const Case& c : cases) {
+  for (const RasterOp& c : cases) {
     MarkerCanvas canvas(20, 14);
     Stripe(canvas);
     InkedBitmap source(canvas.dc(), 16, 10, c.plain, ink);
@@ -182,16 +187,6 @@ TEST_F(PlainBlitTest, ABitmapMadeFromBitsIsCoveredByAWholeFill) {
 // short and long, and parts of the source left out of the blit must all come out as if every
 // pixel had been combined, and a change to the source must show in the very next blit.
 TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
-  struct Case {
-    DWORD rop;
-    COLORREF plain;
-    std::function<COLORREF(COLORREF, COLORREF)> combine;
-  };
-  const Case cases[] = {
-      {SRCAND, kWhite, [](COLORREF d, COLORREF s) { return d & s; }},
-      {SRCPAINT, kBlack, [](COLORREF d, COLORREF s) { return d | s; }},
-      {SRCINVERT, kBlack, [](COLORREF d, COLORREF s) { return d ^ s; }},
-  };
   constexpr int kW = 120, kH = 9;
   // The settling colour of each operation fills a long run; the others make short ones.
   auto drawInk = [](HDC dc, COLORREF settles) {
@@ -209,7 +204,7 @@ TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
   };
   // The whole source, then part of it: columns and rows cut through runs on both sides.
   const Blit blits[] = {{0, 0, 0, 0, kW, kH}, {7, 2, 4, 1, 110, 5}};
-  for (const Case& c : cases) {
+  for (const RasterOp& c : kCombining) {
     const COLORREF settles = c.rop == SRCAND ? kBlack : kWhite;
     const MarkerCanvas like(1, 1);
     InkedBitmap source(like.dc(), kW, kH, c.plain, RECT{0, 0, 0, 0});
