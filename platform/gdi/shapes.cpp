@@ -1,6 +1,7 @@
 // The shape calls: each resolves the DC's pen and brush and hands a box to the shape rasteriser.
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "gdi/dc.h"
@@ -36,9 +37,9 @@ BOOL drawKeptShape(HDC hdc, std::vector<int64_t> call, DrawFn&& draw) {
 enum class Call : int64_t { RoundRect, ArcShape, Polygon };
 
 BOOL drawArcShape(HDC hdc, Box box, Sweep::Close close, POINT start, POINT end) {
-  const std::vector<int64_t> call{int64_t(Call::ArcShape), box.left, box.top, box.right, box.bottom,
-                                  int64_t(close),          start.x,  start.y, end.x,     end.y};
-  return drawKeptShape(hdc, call, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
+  std::vector<int64_t> call{int64_t(Call::ArcShape), box.left, box.top, box.right, box.bottom,
+                            int64_t(close),          start.x,  start.y, end.x,     end.y};
+  return drawKeptShape(hdc, std::move(call), [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
     Sweep sweep{close, start, end};
     drawRoundBox(raster, box, box.width() < 0 ? -box.width() : box.width(),
                  box.height() < 0 ? -box.height() : box.height(), stroke,
@@ -55,8 +56,8 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 BOOL WINAPI RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-  const std::vector<int64_t> call{int64_t(Call::RoundRect), left, top, right, bottom, width, height};
-  return drawKeptShape(hdc, call, [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
+  std::vector<int64_t> call{int64_t(Call::RoundRect), left, top, right, bottom, width, height};
+  return drawKeptShape(hdc, std::move(call), [&](Raster& raster, const Stroke& stroke, const Fill& fill) {
     drawRoundBox(raster, Box{left, top, right, bottom}, width < 0 ? -int64_t(width) : width,
                  height < 0 ? -int64_t(height) : height, stroke, fill);
   });
