@@ -7,6 +7,9 @@
 namespace kx {
 
 void fillPixels(uint32_t* dst, size_t count, uint32_t value);
+void andPixels(uint32_t* dst, const uint32_t* src, size_t count);
+void orPixels(uint32_t* dst, const uint32_t* src, size_t count);
+void xorPixels(uint32_t* dst, const uint32_t* src, size_t count);
 
 // Calls run(start, end, colour) for each run of one colour among row[from..to) (end excluded),
 // left to right, leaving out the pixels of colour `skip`.
@@ -22,8 +25,5 @@ void forEachColourRun(const uint32_t* row, int from, int to, uint32_t skip, RunF
     run(start, x, colour);
   }
 }
-void andPixels(uint32_t* dst, const uint32_t* src, size_t count);
-void orPixels(uint32_t* dst, const uint32_t* src, size_t count);
-void xorPixels(uint32_t* dst, const uint32_t* src, size_t count);
 
 }  // namespace kx
