@@ -88,21 +88,39 @@ bool settles(Combine combine, uint32_t source) {
 
 // Combines a source that is blitted again unchanged through its runs of ink, so that its plain
 // pixels are not even read; a run of one colour that settles the result is a fill. Most runs
-// are an outline's pixel or two, combined in place rather than through a call each.
+// are an outline's pixel or two, combined in place rather than through a call each. ANDed into a
+// bitmap that is plain in black, a run needs combining only where the bitmap has ink: black
+// stays black whatever the source.
 template <class Op>
 void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const DrawTarget& to, int64_t dx,
                  int64_t dy, int64_t sx0, int64_t sx1, Combine combine, Op op) {
+  PlainArea* const dest = to.plain;
+  const bool intoInk = dest && combine == Combine::And && dest->color == 0;
+  uint64_t* const tileRows = dest ? dest->tiles.rowsOf(to.surface.height) : nullptr;
   for (const InkRun& run : runs) {
     const int64_t a = std::max<int64_t>(run.x0, sx0), b = std::min<int64_t>(run.x1, sx1);
     if (a >= b) continue;
-    uint32_t* d = to.surface.pixels + (run.y + dy) * to.surface.stride + (a + dx);
-    const uint32_t* s = from.surface.pixels + run.y * from.surface.stride + a;
-    if (b - a <= 8) {
-      for (int64_t i = 0; i < b - a; ++i) d[i] = op(d[i], s[i]);
-    } else if (run.uniform && settles(combine, run.color)) {
-      fillPixels(d, size_t(b - a), run.color);
-    } else {
-      combineRow(d, s, b - a, combine);
+    const int64_t y = run.y + dy;
+    uint32_t* const row = to.surface.pixels + y * to.surface.stride;
+    const uint32_t* const source = from.surface.pixels + run.y * from.surface.stride - dx;
+    // Destination columns da..db of the run.
+    auto combineSpan = [&](int64_t da, int64_t db) {
+      uint32_t* d = row + da;
+      const uint32_t* s = source + da;
+      if (db - da <= 8) {
+        for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
+      } else if (run.uniform && settles(combine, run.color)) {
+        fillPixels(d, size_t(db - da), run.color);
+      } else {
+        combineRow(d, s, db - da, combine);
+      }
+    };
+    if (!intoInk) {
+      combineSpan(a + dx, b + dx);
+      if (tileRows) tileRows[y] |= dest->tiles.tilesOf(a + dx, b + dx);
+    } else if (y >= dest->inked.top && y < dest->inked.bottom) {
+      dest->tiles.forEachMarked(y, std::max<int64_t>(a + dx, dest->inked.left),
+                                std::min<int64_t>(b + dx, dest->inked.right), combineSpan);
     }
   }
 }
@@ -260,7 +278,13 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
     narrowAxis(dy0, sy0, h, ink.top, ink.bottom);
     if (w <= 0 || h <= 0) return TRUE;
     if (from.ink && to.covered.empty() && combineInkRuns(from, to, dx0, dy0, sx0, sy0, w, h, combine)) {
-      dst->changed(RECT{LONG(dx0), LONG(dy0), LONG(dx0 + w), LONG(dy0 + h)});
+      // A bitmap destination's tiles were marked run by run.
+      const RECT touched{LONG(dx0), LONG(dy0), LONG(dx0 + w), LONG(dy0 + h)};
+      if (to.plain) {
+        to.plain->bound(touched);
+      } else {
+        dst->changed(touched);
+      }
       return TRUE;
     }
   }
@@ -279,9 +303,15 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
       const bool inkedRow = sy >= ink.top && sy < ink.bottom;
       const int64_t inkFrom = inkedRow ? std::clamp<int64_t>(ink.left - sx, 0, n) : n;
       const int64_t inkTo = inkedRow ? std::clamp<int64_t>(ink.right - sx, inkFrom, n) : n;
-      fillPixels(d, size_t(inkFrom), plainSource->color);
-      std::memcpy(d + inkFrom, s + inkFrom, size_t(inkTo - inkFrom) * sizeof(uint32_t));
-      fillPixels(d + inkTo, size_t(n - inkTo), plainSource->color);
+      // Only the source's marked tiles are read; the rest of the row is its plain colour.
+      int64_t filledTo = 0;
+      plainSource->tiles.forEachMarked(sy, sx + inkFrom, sx + inkTo, [&](int64_t tilesFrom, int64_t tilesTo) {
+        const int64_t first = tilesFrom - sx, end = tilesTo - sx;
+        fillPixels(d + filledTo, size_t(first - filledTo), plainSource->color);
+        std::memcpy(d + first, s + first, size_t(end - first) * sizeof(uint32_t));
+        filledTo = end;
+      });
+      fillPixels(d + filledTo, size_t(n - filledTo), plainSource->color);
       return;
     }
     if (sameSurface && combine != Combine::Copy && d > s && d < s + n) {

@@ -54,8 +54,9 @@ bool drawOn(DcObject& dc, DrawFn&& draw) {
   if (!dc.target(target)) return false;
   Raster raster(target.surface, target.clip, target.origin, target.covered, target.plain);
   draw(raster);
+  // A bitmap's plain area has followed the drawing already, run by run.
   RECT changed = raster.changed();
-  if (changed.left < changed.right) dc.changed(changed);
+  if (changed.left < changed.right && !raster.keepsPlain()) dc.changed(changed);
   return true;
 }
 

@@ -11,6 +11,7 @@
 #include "gdi/gdi_objects.h"
 #include "kernel/api_boundary.h"
 #include "raster/font_face.h"
+#include "raster/pixel_runs.h"
 
 namespace kx {
 
@@ -90,33 +91,60 @@ HGDIOBJ stockObject(int index) {
 namespace {
 
 // Off-screen bitmaps of a whole panel are made and deleted on every paint. Keeping the memory of
-// the last few for the next ones spares the system fresh pages each time; a reused buffer is
-// cleared like a new one.
+// the last few for the next ones spares the system fresh pages each time. A reused buffer is all
+// black like a new one; of a buffer as wide as before, only what its last bitmap's plain area
+// does not vouch for as black is cleared.
 class PixelPool {
  public:
-  std::vector<uint32_t> take(size_t count) {
+  std::vector<uint32_t> take(int width, int height) {
+    const size_t count = size_t(width) * size_t(height);
     std::lock_guard<std::mutex> lock(m_mutex);
-    for (auto it = m_free.begin(); it != m_free.end(); ++it) {
-      if (it->capacity() < count || it->capacity() > 2 * count + kSmall) continue;
-      std::vector<uint32_t> pixels = std::move(*it);
-      m_free.erase(it);
-      pixels.assign(count, 0);
-      return pixels;
+    // The last one given back first: its pixels are the likeliest to be in the caches still.
+    for (auto it = m_free.rbegin(); it != m_free.rend(); ++it) {
+      const size_t capacity = it->pixels.capacity();
+      if (capacity < count || capacity > 2 * count + kSmall) continue;
+      Kept kept = std::move(*it);
+      m_free.erase(std::next(it).base());
+      blacken(kept, width, height);
+      return std::move(kept.pixels);
     }
     return std::vector<uint32_t>(count, 0);
   }
-  void give(std::vector<uint32_t>&& pixels) {
+  void give(std::vector<uint32_t>&& pixels, int width, int height, PlainArea&& plain) {
     if (pixels.capacity() < kSmall) return;
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_free.size() == kKept) m_free.erase(m_free.begin());
-    m_free.push_back(std::move(pixels));
+    m_free.push_back(Kept{std::move(pixels), width, height, std::move(plain)});
   }
 
  private:
+  struct Kept {
+    std::vector<uint32_t> pixels;
+    int width, height;
+    PlainArea plain;
+  };
+
+  static void blacken(Kept& kept, int width, int height) {
+    const size_t count = size_t(width) * size_t(height);
+    if (kept.width != width || kept.plain.color != 0) {
+      kept.pixels.assign(count, 0);
+      return;
+    }
+    // Rows past the old ones come zeroed.
+    kept.pixels.resize(count);
+    const RECT& ink = kept.plain.inked;
+    const int64_t rows = std::min<int64_t>(ink.bottom, std::min(height, kept.height));
+    for (int64_t y = std::max<int64_t>(ink.top, 0); y < rows; ++y) {
+      uint32_t* row = kept.pixels.data() + y * width;
+      kept.plain.tiles.forEachMarked(y, std::max<int64_t>(ink.left, 0), std::min<int64_t>(ink.right, width),
+                                     [row](int64_t a, int64_t b) { fillPixels(row + a, size_t(b - a), 0); });
+    }
+  }
+
   static constexpr size_t kKept = 2;
   static constexpr size_t kSmall = 4096;  // pixels; smaller bitmaps come cheap from the heap
   std::mutex m_mutex;
-  std::vector<std::vector<uint32_t>> m_free;
+  std::vector<Kept> m_free;
 };
 
 PixelPool& pixelPool() {
@@ -127,14 +155,12 @@ PixelPool& pixelPool() {
 }  // namespace
 
 BitmapObject::BitmapObject(int w, int h, int bits)
-    : HandleObject(kKind),
-      width(w),
-      height(h),
-      bitsPixel(bits),
-      pixels(pixelPool().take(size_t(w) * size_t(h))) {}
+    : HandleObject(kKind), width(w), height(h), bitsPixel(bits), pixels(pixelPool().take(w, h)) {
+  plain.tiles.resize(w, h);
+}
 
 BitmapObject::~BitmapObject() {
-  pixelPool().give(std::move(pixels));
+  pixelPool().give(std::move(pixels), width, height, std::move(plain));
 }
 
 DcState DcState::defaults() {

@@ -30,7 +30,7 @@ uint8_t hatchRowBits(int hatch, int row) {
   }
 }
 
-void PlainArea::add(const RECT& r) {
+void PlainArea::bound(const RECT& r) {
   if (r.left >= r.right || r.top >= r.bottom) return;
   ++version;
   if (clean()) {
@@ -39,6 +39,13 @@ void PlainArea::add(const RECT& r) {
   }
   inked = RECT{std::min(inked.left, r.left), std::min(inked.top, r.top), std::max(inked.right, r.right),
                std::max(inked.bottom, r.bottom)};
+}
+
+void PlainArea::reset(uint32_t plainColor) {
+  color = plainColor;
+  inked = RECT{0, 0, 0, 0};
+  tiles.clear();
+  ++version;
 }
 
 Raster::Raster(const PixelSurface& surface, const RECT& clip, POINT origin, std::span<const RECT> covered,
@@ -115,19 +122,21 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
 // The bitmap is plain afterwards, so the fill is not counted as ink.
 void Raster::fillWhole(uint32_t color) {
   PlainArea& plain = *m_plain;
-  int64_t left = 0, top = 0, right = m_surface.width, bottom = m_surface.height;
   if (plain.color == color) {
-    left = std::max<int64_t>(left, plain.inked.left);
-    top = std::max<int64_t>(top, plain.inked.top);
-    right = std::min<int64_t>(right, plain.inked.right);
-    bottom = std::min<int64_t>(bottom, plain.inked.bottom);
+    const int64_t top = std::max<int64_t>(plain.inked.top, 0),
+                  bottom = std::min<int64_t>(plain.inked.bottom, m_surface.height);
+    for (int64_t y = top; y < bottom; ++y) {
+      uint32_t* row = m_surface.pixels + y * m_surface.stride;
+      plain.tiles.forEachMarked(y, std::max<int64_t>(plain.inked.left, 0),
+                                std::min<int64_t>(plain.inked.right, m_surface.width),
+                                [&](int64_t a, int64_t b) { fillPixels(row + a, size_t(b - a), color); });
+    }
+  } else {
+    for (int64_t y = 0; y < m_surface.height; ++y) {
+      fillPixels(m_surface.pixels + y * m_surface.stride, size_t(m_surface.width), color);
+    }
   }
-  for (int64_t y = top; y < bottom && left < right; ++y) {
-    fillPixels(m_surface.pixels + y * m_surface.stride + left, size_t(right - left), color);
-  }
-  plain.color = color;
-  plain.inked = RECT{0, 0, 0, 0};
-  ++plain.version;
+  plain.reset(color);
 }
 
 void Raster::fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill) {
@@ -219,6 +228,7 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
   // Lines of screen sizes need no 128-bit division: 2 k minorLen stays far inside 64 bits.
   const bool narrow = majorLen < (int64_t(1) << 30) && minorLen < (int64_t(1) << 30);
   int64_t dirtyLo = INT64_MAX, dirtyHi = INT64_MIN, minorLo = INT64_MAX, minorHi = INT64_MIN;
+  uint64_t* const tileRows = m_plain ? m_plain->tiles.rowsOf(m_surface.height) : nullptr;
   // The minor coordinate rounds k * minorLen / majorLen to the nearest, halves away from the start:
   // floor((2 k minorLen + majorLen) / (2 majorLen)). Lines of screen sizes carry the numerator's
   // remainder from step to step; the quotient grows by at most one a step, as minorLen <= majorLen.
@@ -247,6 +257,7 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
     if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) continue;
     if (!m_covered.empty() && isCovered(x, y)) continue;
     m_surface.pixels[y * m_surface.stride + x] = color;
+    if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x, x + 1);
     dirtyLo = std::min(dirtyLo, major);
     dirtyHi = std::max(dirtyHi, major);
     minorLo = std::min(minorLo, minor);
@@ -254,9 +265,9 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
   }
   if (dirtyLo > dirtyHi) return;
   if (xMajor) {
-    noteChanged(dirtyLo, minorLo, dirtyHi + 1, minorHi + 1);
+    noteBounds(dirtyLo, minorLo, dirtyHi + 1, minorHi + 1);
   } else {
-    noteChanged(minorLo, dirtyLo, minorHi + 1, dirtyHi + 1);
+    noteBounds(minorLo, dirtyLo, minorHi + 1, dirtyHi + 1);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "raster/ink_tiles.h"
 #include "raster/pixel_runs.h"
 #include "raster/pixels.h"
 
@@ -35,16 +36,26 @@ struct Stroke {
   bool insideFrame = false;
 };
 
-// What a bitmap knows of its own pixels: every pixel outside `inked` (surface pixels) has the
-// colour `color`. A new bitmap is all black; a solid fill over all of it makes it plain again.
-// Fills and blits use it to leave alone what they would not change. Every change of the pixels
-// counts in `version`, so what is kept of them knows when it is out of date.
+// What a bitmap knows of its own pixels: every pixel outside `inked` (surface pixels), or in a
+// tile that `tiles` leaves unmarked, has the colour `color`. A new bitmap is all black; a solid
+// fill over all of it makes it plain again. Fills, blits and a new bitmap's clearing use it to
+// leave alone what they would not change. Every change of the pixels counts in `version`, so what
+// is kept of them knows when it is out of date.
 struct PlainArea {
   uint32_t color = 0;
   RECT inked{0, 0, 0, 0};
+  InkTiles tiles;
   uint64_t version = 0;
   bool clean() const { return inked.left >= inked.right || inked.top >= inked.bottom; }
-  void add(const RECT& r);
+  // Pixels of a rectangle changed (any of them, any way).
+  void add(const RECT& r) {
+    bound(r);
+    tiles.mark(r);
+  }
+  // Pixels within a rectangle changed, whose tiles the caller marked itself.
+  void bound(const RECT& r);
+  // Every pixel is `plainColor` now.
+  void reset(uint32_t plainColor);
 };
 
 // Calls run(x0, x1) for each part of row y between x0 and x1 (surface pixels, x1 excluded) that
@@ -108,12 +119,22 @@ class Raster {
   int64_t originX() const { return m_originX; }
   int64_t originY() const { return m_originY; }
   const PixelSurface& surface() const { return m_surface; }
+  // Surface pixels left..right, top..bottom (excluded) changed; a bitmap's plain area learns it
+  // at once, tiles included.
   void noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    noteBounds(left, top, right, bottom);
+    if (m_plain) m_plain->tiles.mark(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
+  }
+  // The same for pixels within the rectangle whose tiles were marked one run at a time.
+  void noteBounds(int64_t left, int64_t top, int64_t right, int64_t bottom) {
     m_dirtyLeft = std::min(m_dirtyLeft, left);
     m_dirtyTop = std::min(m_dirtyTop, top);
     m_dirtyRight = std::max(m_dirtyRight, right);
     m_dirtyBottom = std::max(m_dirtyBottom, bottom);
+    if (m_plain) m_plain->bound(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
   }
+  // Whether the plain area of a bitmap follows the drawing as it happens.
+  bool keepsPlain() const { return m_plain != nullptr; }
 
  private:
   // Outlines are mostly runs of a pixel or two, cheaper stored one by one than through fillRect.
@@ -151,6 +172,7 @@ void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_
   dx += m_originX;
   dy += m_originY;
   int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+  uint64_t* const tileRows = m_plain ? m_plain->tiles.rowsOf(m_surface.height) : nullptr;
   for (const Run& run : runs) {
     const int64_t y = dy + run.y;
     if (y < m_clipTop || y >= m_clipBottom) continue;
@@ -162,12 +184,13 @@ void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_
     } else {
       fillPixels(row + x0, size_t(x1 - x0), color);
     }
+    if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x0, x1);
     left = std::min(left, x0);
     right = std::max(right, x1);
     top = std::min(top, y);
     bottom = std::max(bottom, y + 1);
   }
-  if (left < right) noteChanged(left, top, right, bottom);
+  if (left < right) noteBounds(left, top, right, bottom);
 }
 
 }  // namespace kx
