@@ -88,14 +88,18 @@ bool settles(Combine combine, uint32_t source) {
 
 // Combines a source that is blitted again unchanged through its runs of ink, so that its plain
 // pixels are not even read; a run of one colour that settles the result is a fill. Most runs
-// are an outline's pixel or two, combined in place rather than through a call each. ANDed into a
-// bitmap that is plain in black, a run needs combining only where the bitmap has ink: black
-// stays black whatever the source.
+// are an outline's pixel or two, combined in place rather than through a call each: with AND
+// and OR as eight pixels at once, for those give the same applied twice and change nothing
+// with the source's plain pixels, as long as the eight stay inside the blit. ANDed into a bitmap
+// that is plain in black, a run needs combining only where the bitmap has ink: black stays black
+// whatever the source.
 template <class Op>
 void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const DrawTarget& to, int64_t dx,
                  int64_t dy, int64_t sx0, int64_t sx1, Combine combine, Op op) {
   PlainArea* const dest = to.plain;
   const bool intoInk = dest && combine == Combine::And && dest->color == 0;
+  const bool byEight = combine == Combine::And || combine == Combine::Or;
+  const int64_t blitEnd = sx1 + dx;
   uint64_t* const tileRows = dest ? dest->tiles.rowsOf(to.surface.height) : nullptr;
   for (const InkRun& run : runs) {
     const int64_t a = std::max<int64_t>(run.x0, sx0), b = std::min<int64_t>(run.x1, sx1);
@@ -108,7 +112,11 @@ void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const Dra
       uint32_t* d = row + da;
       const uint32_t* s = source + da;
       if (db - da <= 8) {
-        for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
+        if (byEight && da + 8 <= blitEnd) {
+          combineEight(d, s, op);
+        } else {
+          for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
+        }
       } else if (run.uniform && settles(combine, run.color)) {
         fillPixels(d, size_t(db - da), run.color);
       } else {
@@ -137,16 +145,13 @@ bool combineInkRuns(const DrawTarget& from, const DrawTarget& to, int64_t dx0, i
   const int64_t dx = dx0 - sx0, dy = dy0 - sy0;
   switch (combine) {
     case Combine::And:
-      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
-                  [](uint32_t d, uint32_t s) { return d & s; });
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, [](auto d, auto s) { return d & s; });
       return true;
     case Combine::Or:
-      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
-                  [](uint32_t d, uint32_t s) { return d | s; });
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, [](auto d, auto s) { return d | s; });
       return true;
     case Combine::Xor:
-      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine,
-                  [](uint32_t d, uint32_t s) { return d ^ s; });
+      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, [](auto d, auto s) { return d ^ s; });
       return true;
     case Combine::Copy:
       return false;

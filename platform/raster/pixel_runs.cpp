@@ -12,8 +12,8 @@ namespace {
 
 constexpr size_t kMemsetFrom = 64;  // pixels; shorter runs are not worth the call
 
-// Four pixels in one vector register; memcpy does the unaligned loads and stores.
-typedef uint32_t Quad __attribute__((vector_size(16)));
+// memcpy does the unaligned loads and stores.
+using Quad = PixelQuad;
 
 inline Quad load(const uint32_t* p) {
   Quad q;

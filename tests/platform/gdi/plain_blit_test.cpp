@@ -197,6 +197,8 @@ TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
     Fill(dc, RECT{59, 3, 60, 4}, settles);
     Fill(dc, RECT{0, 5, 70, 6}, kStripeB);  // a long run with short ones after it
     Fill(dc, RECT{70, 5, 72, 6}, kInk);
+    Fill(dc, RECT{20, 7, 22, 8}, kInk);  // a short run three pixels before a long one
+    Fill(dc, RECT{25, 7, 95, 8}, settles);
     Fill(dc, RECT{110, 2, 120, 8}, settles);  // runs at the right edge, in rows of their own
   };
   struct Blit {
