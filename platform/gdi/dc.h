@@ -54,9 +54,13 @@ bool drawOn(DcObject& dc, DrawFn&& draw) {
   if (!dc.target(target)) return false;
   Raster raster(target.surface, target.clip, target.origin, target.covered, target.plain);
   draw(raster);
-  // A bitmap's plain area has followed the drawing already, run by run.
+  // A bitmap's tiles were marked run by run as the drawing went.
+  if (raster.keepsPlain()) {
+    raster.settlePlain();
+    return true;
+  }
   RECT changed = raster.changed();
-  if (changed.left < changed.right && !raster.keepsPlain()) dc.changed(changed);
+  if (changed.left < changed.right) dc.changed(changed);
   return true;
 }
 

@@ -25,6 +25,9 @@ class InkTiles {
     if (x0 >= x1 || y < 0 || y >= int64_t(m_rows.size())) return;
     m_rows[size_t(y)] |= bits(x0, x1);
   }
+  void markPixel(int64_t x, int64_t y) {
+    if (y >= 0 && y < int64_t(m_rows.size())) m_rows[size_t(y)] |= uint64_t(1) << (x >> m_shift);
+  }
   // For loops that mark run after run: the rows' words when the bitmap is `height` rows high
   // (null when nothing is tracked), to be marked through tilesOf.
   uint64_t* rowsOf(int64_t height) {

@@ -122,6 +122,7 @@ void Raster::fillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, 
 // The bitmap is plain afterwards, so the fill is not counted as ink.
 void Raster::fillWhole(uint32_t color) {
   PlainArea& plain = *m_plain;
+  settlePlain();  // what this raster drew before is covered too
   if (plain.color == color) {
     const int64_t top = std::max<int64_t>(plain.inked.top, 0),
                   bottom = std::min<int64_t>(plain.inked.bottom, m_surface.height);
@@ -172,7 +173,8 @@ void Raster::setPixel(int64_t x, int64_t y, uint32_t color) {
   if (x < m_clipLeft || x >= m_clipRight || y < m_clipTop || y >= m_clipBottom) return;
   if (!m_covered.empty() && isCovered(x, y)) return;
   m_surface.pixels[y * m_surface.stride + x] = color;
-  noteChanged(x, y, x + 1, y + 1);
+  noteBounds(x, y, x + 1, y + 1);
+  if (m_plain) m_plain->tiles.markPixel(x, y);
 }
 
 bool Raster::getPixel(int64_t x, int64_t y, uint32_t& color) const {

@@ -119,11 +119,16 @@ class Raster {
   int64_t originX() const { return m_originX; }
   int64_t originY() const { return m_originY; }
   const PixelSurface& surface() const { return m_surface; }
-  // Surface pixels left..right, top..bottom (excluded) changed; a bitmap's plain area learns it
-  // at once, tiles included.
+  // Surface pixels left..right, top..bottom (excluded) changed; a bitmap's tiles are marked at
+  // once, its bounds when the drawing is done (settlePlain).
   void noteChanged(int64_t left, int64_t top, int64_t right, int64_t bottom) {
     noteBounds(left, top, right, bottom);
-    if (m_plain) m_plain->tiles.mark(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
+    if (!m_plain) return;
+    if (bottom == top + 1) {
+      m_plain->tiles.mark(top, left, right);
+    } else {
+      m_plain->tiles.mark(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
+    }
   }
   // The same for pixels within the rectangle whose tiles were marked one run at a time.
   void noteBounds(int64_t left, int64_t top, int64_t right, int64_t bottom) {
@@ -131,7 +136,10 @@ class Raster {
     m_dirtyTop = std::min(m_dirtyTop, top);
     m_dirtyRight = std::max(m_dirtyRight, right);
     m_dirtyBottom = std::max(m_dirtyBottom, bottom);
-    if (m_plain) m_plain->bound(RECT{LONG(left), LONG(top), LONG(right), LONG(bottom)});
+  }
+  // Gives a bitmap's plain area the bounds of what was drawn so far.
+  void settlePlain() {
+    if (m_plain) m_plain->bound(changed());
   }
   // Whether the plain area of a bitmap follows the drawing as it happens.
   bool keepsPlain() const { return m_plain != nullptr; }
