@@ -6,15 +6,21 @@
 
 namespace kx::test {
 
+// The header of a 32-bit DIB of width x height pixels; a negative height stores the rows top-down.
+inline BITMAPINFO Dib32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  return info;
+}
+
 class MemoryFrame {
  public:
   MemoryFrame(int width, int height) {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
+    const BITMAPINFOHEADER header = Dib32(width, height).bmiHeader;
     m_dc = CreateCompatibleDC(nullptr);
     m_bitmap = CreateDIBitmap(nullptr, &header, 0, nullptr, nullptr, DIB_RGB_COLORS);
     m_old = SelectObject(m_dc, m_bitmap);

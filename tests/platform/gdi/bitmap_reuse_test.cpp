@@ -120,12 +120,7 @@ TEST_F(BitmapReuseTest, BitmapsAliveTogetherKeepTheirOwnPixels) {
 // Bits given to CreateDIBitmap land on a reused buffer and stay: the black comes before them.
 TEST_F(BitmapReuseTest, ADibStoredIntoAReusedBufferStays) {
   paintAndDeleteWhite(screen.dc());
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = Dib32(kWidth, -kHeight);                 // top-down
   std::vector<uint32_t> bits(size_t(kWidth) * kHeight, 0x0000FF);  // blue, as BGRX
   bits[0] = 0xFF0000;                                              // red in the top left corner
   HBITMAP bitmap = CreateDIBitmap(screen.dc(), &info.bmiHeader, CBM_INIT, bits.data(), &info, DIB_RGB_COLORS);

@@ -133,12 +133,7 @@ const Drawing kDrawings[] = {
      }},
     {"SetDIBitsToDevice",
      [](HDC dc) {
-       BITMAPINFO info{};
-       info.bmiHeader.biSize = sizeof(info.bmiHeader);
-       info.bmiHeader.biWidth = 2;
-       info.bmiHeader.biHeight = 1;
-       info.bmiHeader.biPlanes = 1;
-       info.bmiHeader.biBitCount = 32;
+       const BITMAPINFO info = Dib32(2, 1);
        const DWORD bits[2] = {0x00FF8040, 0x00123456};
        SetDIBitsToDevice(dc, 127, 33, 2, 1, 0, 0, 0, 1, bits, &info, DIB_RGB_COLORS);
      }},

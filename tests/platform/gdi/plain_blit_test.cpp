@@ -132,12 +132,7 @@ TEST_F(PlainBlitTest, AWholeFillCoversEverythingDrawnSince) {
        }},
       {"SetDIBitsToDevice",
        [](HDC dc) {
-         BITMAPINFO info{};
-         info.bmiHeader.biSize = sizeof(info.bmiHeader);
-         info.bmiHeader.biWidth = 1;
-         info.bmiHeader.biHeight = 1;
-         info.bmiHeader.biPlanes = 1;
-         info.bmiHeader.biBitCount = 32;
+         const BITMAPINFO info = Dib32(1, 1);
          const DWORD bits[1] = {0x00FF8040};
          SetDIBitsToDevice(dc, 1, 10, 1, 1, 0, 0, 0, 1, bits, &info, DIB_RGB_COLORS);
        }},
@@ -161,12 +156,7 @@ TEST_F(PlainBlitTest, AWholeFillCoversEverythingDrawnSince) {
 
 // A bitmap made from bits starts with those, not with the plain black of a new one.
 TEST_F(PlainBlitTest, ABitmapMadeFromBitsIsCoveredByAWholeFill) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 2;
-  info.bmiHeader.biHeight = 2;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = Dib32(2, 2);
   const DWORD bits[4] = {0x00102030, 0x00405060, 0x00708090, 0x00A0B0C0};
   MarkerCanvas canvas(2, 2);
   HBITMAP bitmap = CreateDIBitmap(canvas.dc(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS);
