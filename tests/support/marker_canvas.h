@@ -15,6 +15,13 @@ constexpr COLORREF kMarker = RGB(1, 2, 3);
 constexpr COLORREF kPen = RGB(255, 0, 0);
 constexpr COLORREF kBrush = RGB(0, 0, 255);
 
+// Fills a rectangle of a DC with one colour through a brush of its own.
+inline void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRect(dc, &rect, brush);
+  DeleteObject(brush);
+}
+
 class MarkerCanvas {
  public:
   MarkerCanvas(int width, int height) : m_width(width), m_height(height), m_frame(width, height) {
@@ -26,12 +33,7 @@ class MarkerCanvas {
   int width() const { return m_width; }
   int height() const { return m_height; }
 
-  void clear(COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    RECT all{0, 0, m_width, m_height};
-    FillRect(m_frame.dc(), &all, brush);
-    DeleteObject(brush);
-  }
+  void clear(COLORREF color) { FillSolid(m_frame.dc(), RECT{0, 0, m_width, m_height}, color); }
   COLORREF at(int x, int y) const { return GetPixel(m_frame.dc(), x, y); }
 
   // Selects a pen and brush for the shape tests (red pen, blue brush) and restores them after.

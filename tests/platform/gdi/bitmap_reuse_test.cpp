@@ -35,11 +35,7 @@ class OffScreen {
   }
   HDC dc() const { return m_dc; }
   void fill(const RECT& rect, HBRUSH brush) const { FillRect(m_dc, &rect, brush); }
-  void fill(const RECT& rect, COLORREF color) const {
-    HBRUSH brush = CreateSolidBrush(color);
-    fill(rect, brush);
-    DeleteObject(brush);
-  }
+  void fill(const RECT& rect, COLORREF color) const { FillSolid(m_dc, rect, color); }
   COLORREF at(int x, int y) const { return GetPixel(m_dc, x, y); }
 
  private:

@@ -22,12 +22,6 @@ constexpr COLORREF kInk = RGB(0x0F, 0xF0, 0x3C);
 
 class InkTilesTest : public GdiLeakCheck {};
 
-void Fill(HDC dc, const RECT& r, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-}
-
 void WithPen(HDC dc, int width, HBRUSH brush, const std::function<void()>& draw) {
   HPEN pen = CreatePen(PS_SOLID, width, kInk);
   HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -44,7 +38,7 @@ class Drawn {
     m_dc = CreateCompatibleDC(like);
     m_bitmap = CreateCompatibleBitmap(like, kW, kH);
     m_old = SelectObject(m_dc, m_bitmap);
-    Fill(m_dc, RECT{0, 0, kW, kH}, plain);
+    FillSolid(m_dc, RECT{0, 0, kW, kH}, plain);
     draw(m_dc);
   }
   ~Drawn() {
@@ -125,8 +119,8 @@ const Drawing kDrawings[] = {
     {"a layer XORed in twice, the second time through its runs",
      [](HDC dc) {
        Drawn layer(dc, kBlack, [](HDC layerDc) {
-         Fill(layerDc, RECT{100, 10, 140, 12}, kInk);
-         Fill(layerDc, RECT{63, 20, 65, 21}, RGB(0x40, 0x40, 0xF0));
+         FillSolid(layerDc, RECT{100, 10, 140, 12}, kInk);
+         FillSolid(layerDc, RECT{63, 20, 65, 21}, RGB(0x40, 0x40, 0xF0));
        });
        BitBlt(dc, 0, 0, kW, kH, layer.dc(), 0, 0, SRCINVERT);
        BitBlt(dc, 3, 2, kW, kH, layer.dc(), 0, 0, SRCINVERT);
@@ -142,9 +136,9 @@ const Drawing kDrawings[] = {
 // A mask layer on white, blitted with SRCAND: a black band that settles every pixel it covers,
 // coloured runs long and short, and white that leaves the destination as it is.
 void DrawMask(HDC dc) {
-  Fill(dc, RECT{0, 15, kW, 25}, kBlack);
-  Fill(dc, RECT{30, 3, 150, 4}, kInk);
-  for (int x = 60; x < 70; x += 3) Fill(dc, RECT{x, 30, x + 2, 32}, RGB(0x3F, 0x7F, 0xBF));
+  FillSolid(dc, RECT{0, 15, kW, 25}, kBlack);
+  FillSolid(dc, RECT{30, 3, 150, 4}, kInk);
+  for (int x = 60; x < 70; x += 3) FillSolid(dc, RECT{x, 30, x + 2, 32}, RGB(0x3F, 0x7F, 0xBF));
 }
 
 TEST_F(InkTilesTest, EveryReaderSeesTheBitmapAsDrawn) {
@@ -177,7 +171,7 @@ TEST_F(InkTilesTest, EveryReaderSeesTheBitmapAsDrawn) {
       }
       {
         Drawn bitmap(like.dc(), plain, d.draw);
-        Fill(bitmap.dc(), RECT{0, 0, kW, kH}, plain);
+        FillSolid(bitmap.dc(), RECT{0, 0, kW, kH}, plain);
         const std::vector<COLORREF> filled = bitmap.pixels();
         for (int i = 0; i < kW * kH; ++i) ASSERT_EQ(filled[i], plain) << "whole fill at " << i;
       }

@@ -23,12 +23,6 @@ constexpr COLORREF kInk = RGB(0x0F, 0xF0, 0x3C);
 constexpr COLORREF kStripeA = RGB(0x35, 0x9A, 0xC6);
 constexpr COLORREF kStripeB = RGB(0xE1, 0x27, 0x58);
 
-void Fill(HDC dc, const RECT& r, COLORREF color) {
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-}
-
 // A made bitmap in its own memory DC, filled whole with `plain`, with one rectangle of ink.
 class InkedBitmap {
  public:
@@ -36,8 +30,8 @@ class InkedBitmap {
     m_dc = CreateCompatibleDC(like);
     m_bitmap = CreateCompatibleBitmap(like, width, height);
     m_old = SelectObject(m_dc, m_bitmap);
-    Fill(m_dc, RECT{0, 0, width, height}, plain);
-    Fill(m_dc, ink, kInk);
+    FillSolid(m_dc, RECT{0, 0, width, height}, plain);
+    FillSolid(m_dc, ink, kInk);
   }
   ~InkedBitmap() {
     SelectObject(m_dc, m_old);
@@ -55,7 +49,7 @@ class InkedBitmap {
 // Vertical stripes of two colours, one pixel wide.
 void Stripe(MarkerCanvas& canvas) {
   for (int x = 0; x < canvas.width(); ++x)
-    Fill(canvas.dc(), RECT{x, 0, x + 1, canvas.height()}, x % 2 ? kStripeA : kStripeB);
+    FillSolid(canvas.dc(), RECT{x, 0, x + 1, canvas.height()}, x % 2 ? kStripeA : kStripeB);
 }
 
 // A blit's raster operation, the source colour with which it changes nothing, and what it does to
@@ -122,7 +116,7 @@ TEST_F(PlainBlitTest, AWholeFillCoversEverythingDrawnSince) {
        }},
       {"FillRect part",
        [](HDC dc) {
-         Fill(dc, RECT{15, 0, 16, 12}, kInk);
+         FillSolid(dc, RECT{15, 0, 16, 12}, kInk);
        }},
       {"PatBlt part", [](HDC dc) { PatBlt(dc, 0, 11, 16, 1, WHITENESS); }},
       {"BitBlt copy",
@@ -146,7 +140,7 @@ TEST_F(PlainBlitTest, AWholeFillCoversEverythingDrawnSince) {
       for (int x = 0; x < 16; ++x) drawn += GetPixel(bitmap.dc(), x, y) != kBlack;
     }
     EXPECT_GT(drawn, 0) << c.name << " drew nothing";
-    Fill(bitmap.dc(), RECT{0, 0, 16, 12}, kBlack);
+    FillSolid(bitmap.dc(), RECT{0, 0, 16, 12}, kBlack);
     for (int y = 0; y < 12; ++y) {
       for (int x = 0; x < 16; ++x)
         ASSERT_EQ(GetPixel(bitmap.dc(), x, y), kBlack) << c.name << " at " << x << "," << y;
@@ -163,7 +157,7 @@ TEST_F(PlainBlitTest, ABitmapMadeFromBitsIsCoveredByAWholeFill) {
   HDC dc = CreateCompatibleDC(canvas.dc());
   HGDIOBJ old = SelectObject(dc, bitmap);
   EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0x40, 0x50, 0x60));
-  Fill(dc, RECT{0, 0, 2, 2}, kBlack);
+  FillSolid(dc, RECT{0, 0, 2, 2}, kBlack);
   for (int y = 0; y < 2; ++y) {
     for (int x = 0; x < 2; ++x) EXPECT_EQ(GetPixel(dc, x, y), kBlack) << x << "," << y;
   }
@@ -180,16 +174,16 @@ TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
   constexpr int kW = 120, kH = 9;
   // The settling colour of each operation fills a long run; the others make short ones.
   auto drawInk = [](HDC dc, COLORREF settles) {
-    Fill(dc, RECT{3, 1, 100, 2}, settles);  // one long run of one colour
-    Fill(dc, RECT{2, 3, 5, 4}, kInk);       // short runs of two colours side by side,
-    Fill(dc, RECT{5, 3, 7, 4}, kStripeA);   // then a gap of 10 plain pixels,
-    Fill(dc, RECT{17, 3, 19, 4}, kInk);     // then one of 40
-    Fill(dc, RECT{59, 3, 60, 4}, settles);
-    Fill(dc, RECT{0, 5, 70, 6}, kStripeB);  // a long run with short ones after it
-    Fill(dc, RECT{70, 5, 72, 6}, kInk);
-    Fill(dc, RECT{20, 7, 22, 8}, kInk);  // a short run three pixels before a long one
-    Fill(dc, RECT{25, 7, 95, 8}, settles);
-    Fill(dc, RECT{110, 2, 120, 8}, settles);  // runs at the right edge, in rows of their own
+    FillSolid(dc, RECT{3, 1, 100, 2}, settles);  // one long run of one colour
+    FillSolid(dc, RECT{2, 3, 5, 4}, kInk);       // short runs of two colours side by side,
+    FillSolid(dc, RECT{5, 3, 7, 4}, kStripeA);   // then a gap of 10 plain pixels,
+    FillSolid(dc, RECT{17, 3, 19, 4}, kInk);     // then one of 40
+    FillSolid(dc, RECT{59, 3, 60, 4}, settles);
+    FillSolid(dc, RECT{0, 5, 70, 6}, kStripeB);  // a long run with short ones after it
+    FillSolid(dc, RECT{70, 5, 72, 6}, kInk);
+    FillSolid(dc, RECT{20, 7, 22, 8}, kInk);  // a short run three pixels before a long one
+    FillSolid(dc, RECT{25, 7, 95, 8}, settles);
+    FillSolid(dc, RECT{110, 2, 120, 8}, settles);  // runs at the right edge, in rows of their own
   };
   struct Blit {
     int dx, dy, sx, sy, w, h;
@@ -203,7 +197,7 @@ TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
     drawInk(source.dc(), c.rop == SRCINVERT ? kStripeA : settles);
     for (int round = 0; round < 6; ++round) {
       if (round == 4) {  // the source changes: the runs found before no longer hold
-        Fill(source.dc(), RECT{20, 1, 30, 2}, kStripeB);
+        FillSolid(source.dc(), RECT{20, 1, 30, 2}, kStripeB);
         SetPixel(source.dc(), 115, 4, c.plain);
       }
       const Blit& b = blits[round % 2];
