@@ -86,19 +86,34 @@ bool settles(Combine combine, uint32_t source) {
   return (combine == Combine::And && source == 0) || (combine == Combine::Or && source == 0xFFFFFF);
 }
 
+// Combines the pixels da..db of one ink run (destination columns) into destination row `row`.
+// Most runs are an outline's pixel or two, combined in place rather than through a call each:
+// with AND and OR as eight pixels at once, for those give the same applied twice and change
+// nothing with the source's plain pixels, as long as the eight stay inside the blit (`blitEnd`).
+template <class Op>
+void combineInkSpan(const InkRun& run, uint32_t* row, const uint32_t* source, int64_t da, int64_t db,
+                    int64_t blitEnd, Combine combine, Op op) {
+  uint32_t* d = row + da;
+  const uint32_t* s = source + da;
+  if (db - da <= 8) {
+    if ((combine == Combine::And || combine == Combine::Or) && da + 8 <= blitEnd) {
+      combineEight(d, s, op);
+    } else {
+      for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
+    }
+  } else if (run.uniform && settles(combine, run.color)) {
+    fillPixels(d, size_t(db - da), run.color);
+  } else {
+    combineRow(d, s, db - da, combine);
+  }
+}
+
 // Combines a source that is blitted again unchanged through its runs of ink, so that its plain
-// pixels are not even read; a run of one colour that settles the result is a fill. Most runs
-// are an outline's pixel or two, combined in place rather than through a call each: with AND
-// and OR as eight pixels at once, for those give the same applied twice and change nothing
-// with the source's plain pixels, as long as the eight stay inside the blit. ANDed into a bitmap
-// that is plain in black, a run needs combining only where the bitmap has ink: black stays black
-// whatever the source.
+// pixels are not even read; a run of one colour that settles the result is a fill.
 template <class Op>
 void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const DrawTarget& to, int64_t dx,
                  int64_t dy, int64_t sx0, int64_t sx1, Combine combine, Op op) {
   PlainArea* const dest = to.plain;
-  const bool intoInk = dest && combine == Combine::And && dest->color == 0;
-  const bool byEight = combine == Combine::And || combine == Combine::Or;
   const int64_t blitEnd = sx1 + dx;
   uint64_t* const tileRows = dest ? dest->tiles.rowsOf(to.surface.height) : nullptr;
   for (const InkRun& run : runs) {
@@ -107,29 +122,39 @@ void combineRuns(std::span<const InkRun> runs, const DrawTarget& from, const Dra
     const int64_t y = run.y + dy;
     uint32_t* const row = to.surface.pixels + y * to.surface.stride;
     const uint32_t* const source = from.surface.pixels + run.y * from.surface.stride - dx;
-    // Destination columns da..db of the run.
-    auto combineSpan = [&](int64_t da, int64_t db) {
-      uint32_t* d = row + da;
-      const uint32_t* s = source + da;
-      if (db - da <= 8) {
-        if (byEight && da + 8 <= blitEnd) {
-          combineEight(d, s, op);
-        } else {
-          for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
+    combineInkSpan(run, row, source, a + dx, b + dx, blitEnd, combine, op);
+    if (tileRows) tileRows[y] |= dest->tiles.tilesOf(a + dx, b + dx);
+  }
+}
+
+// ANDed into a bitmap that is plain in black, a source needs combining only where the bitmap has
+// ink: black stays black whatever the source. Row by row, only the runs under the bitmap's marked
+// tiles are looked at (a mask the size of the bitmap meets a few rings drawn on black).
+template <class Op>
+void andIntoInk(std::span<const InkRun> runs, const DrawTarget& from, const DrawTarget& to, int64_t dx,
+                int64_t dy, int64_t sx0, int64_t sx1, Op op) {
+  const PlainArea& dest = *to.plain;
+  const int64_t left = std::max<int64_t>(sx0 + dx, dest.inked.left),
+                right = std::min<int64_t>(sx1 + dx, dest.inked.right);
+  for (auto rowStart = runs.begin(); rowStart != runs.end();) {
+    const int32_t sy = rowStart->y;
+    const auto rowEnd =
+        std::upper_bound(rowStart, runs.end(), sy, [](int32_t y, const InkRun& run) { return y < run.y; });
+    const int64_t y = sy + dy;
+    if (y >= dest.inked.top && y < dest.inked.bottom) {
+      uint32_t* const row = to.surface.pixels + y * to.surface.stride;
+      const uint32_t* const source = from.surface.pixels + int64_t(sy) * from.surface.stride - dx;
+      dest.tiles.forEachMarked(y, left, right, [&](int64_t a, int64_t b) {
+        // The runs of a row lie left to right without overlapping: the first to reach past a.
+        auto run = std::lower_bound(rowStart, rowEnd, a - dx,
+                                    [](const InkRun& r, int64_t x) { return int64_t(r.x1) <= x; });
+        for (; run != rowEnd && run->x0 + dx < b; ++run) {
+          const int64_t da = std::max<int64_t>(run->x0 + dx, a), db = std::min<int64_t>(run->x1 + dx, b);
+          combineInkSpan(*run, row, source, da, db, sx1 + dx, Combine::And, op);
         }
-      } else if (run.uniform && settles(combine, run.color)) {
-        fillPixels(d, size_t(db - da), run.color);
-      } else {
-        combineRow(d, s, db - da, combine);
-      }
-    };
-    if (!intoInk) {
-      combineSpan(a + dx, b + dx);
-      if (tileRows) tileRows[y] |= dest->tiles.tilesOf(a + dx, b + dx);
-    } else if (y >= dest->inked.top && y < dest->inked.bottom) {
-      dest->tiles.forEachMarked(y, std::max<int64_t>(a + dx, dest->inked.left),
-                                std::min<int64_t>(b + dx, dest->inked.right), combineSpan);
+      });
     }
+    rowStart = rowEnd;
   }
 }
 
@@ -144,9 +169,15 @@ bool combineInkRuns(const DrawTarget& from, const DrawTarget& to, int64_t dx0, i
   const std::span<const InkRun> runs = from.ink->rows(sy0, sy0 + h);
   const int64_t dx = dx0 - sx0, dy = dy0 - sy0;
   switch (combine) {
-    case Combine::And:
-      combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, [](auto d, auto s) { return d & s; });
+    case Combine::And: {
+      auto op = [](auto d, auto s) { return d & s; };
+      if (to.plain && to.plain->color == 0) {
+        andIntoInk(runs, from, to, dx, dy, sx0, sx0 + w, op);
+      } else {
+        combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, op);
+      }
       return true;
+    }
     case Combine::Or:
       combineRuns(runs, from, to, dx, dy, sx0, sx0 + w, combine, [](auto d, auto s) { return d | s; });
       return true;

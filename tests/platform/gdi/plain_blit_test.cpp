@@ -218,5 +218,45 @@ TEST_F(PlainBlitTest, ASourceBlittedAgainAndAgainIsCombinedAsItIsNow) {
   }
 }
 
+// ANDed into a bitmap plain in black, a mask changes only the stretches the bitmap has ink in
+// (tiles of 64 pixels). The mask is blitted 3 pixels to the right and cut short on the right, its
+// runs far enough apart to stay runs of their own: one crossing a tile's left edge, one on a tile's
+// last pixel, a long black one, one crossing the blit's right edge and one its left edge.
+TEST_F(PlainBlitTest, AMaskAndedIntoBlackChangesItsInkAsEveryPixelWould) {
+  constexpr int kW = 200, kH = 6;
+  const MarkerCanvas like(1, 1);
+  InkedBitmap mask(like.dc(), kW, kH, kWhite, RECT{0, 0, 0, 0});
+  const struct {
+    RECT run;
+    COLORREF colour;
+  } runs[] = {{{57, 0, 63, 1}, kInk},    {{124, 0, 125, 1}, kInk},     {{150, 0, 152, 1}, kStripeA},
+              {{70, 1, 100, 2}, kBlack}, {{120, 1, 123, 2}, kStripeA}, {{189, 3, 194, 4}, kInk},
+              {{0, 4, 4, 5}, kInk}};
+  for (const auto& r : runs) FillSolid(mask.dc(), r.run, r.colour);
+  InkedBitmap bitmap(like.dc(), kW, kH, kBlack, RECT{0, 0, 0, 0});
+  SetPixel(bitmap.dc(), 64, 1, kStripeB);
+  SetPixel(bitmap.dc(), 127, 1, kStripeB);
+  FillSolid(bitmap.dc(), RECT{60, 2, 140, 3}, kStripeB);
+  FillSolid(bitmap.dc(), RECT{188, 4, 200, 5}, kStripeB);
+  FillSolid(bitmap.dc(), RECT{0, 5, 8, 6}, kStripeB);
+  std::vector<COLORREF> before(kW * kH);
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) before[y * kW + x] = GetPixel(bitmap.dc(), x, y);
+  }
+  const int dx = 5, dy = 1, sx = 2, sy = 0, w = 190, h = 5;
+  // The mask's runs are found when it is used a second time unchanged.
+  InkedBitmap scratch(like.dc(), kW, kH, kBlack, RECT{0, 0, 0, 0});
+  ASSERT_TRUE(BitBlt(scratch.dc(), dx, dy, w, h, mask.dc(), sx, sy, SRCAND));
+  ASSERT_TRUE(BitBlt(bitmap.dc(), dx, dy, w, h, mask.dc(), sx, sy, SRCAND));
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) {
+      const bool inBlit = x >= dx && x < dx + w && y >= dy && y < dy + h;
+      const COLORREF want =
+          inBlit ? before[y * kW + x] & GetPixel(mask.dc(), x - dx + sx, y - dy + sy) : before[y * kW + x];
+      ASSERT_EQ(GetPixel(bitmap.dc(), x, y), want) << "at " << x << "," << y;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kx::test
