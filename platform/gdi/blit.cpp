@@ -87,16 +87,19 @@ bool settles(Combine combine, uint32_t source) {
 }
 
 // Combines the pixels da..db of one ink run (destination columns) into destination row `row`.
-// Most runs are an outline's pixel or two, combined in place rather than through a call each:
-// with AND and OR as eight pixels at once, for those give the same applied twice and change
-// nothing with the source's plain pixels, as long as the eight stay inside the blit (`blitEnd`).
+// Most runs are an outline's pixel or two, combined in place rather than through a call each: a
+// run of one colour with that colour, without reading the source; a mixed one with AND and OR as
+// eight pixels at once, for those give the same applied twice and change nothing with the
+// source's plain pixels, as long as the eight stay inside the blit (`blitEnd`).
 template <class Op>
 void combineInkSpan(const InkRun& run, uint32_t* row, const uint32_t* source, int64_t da, int64_t db,
                     int64_t blitEnd, Combine combine, Op op) {
   uint32_t* d = row + da;
   const uint32_t* s = source + da;
   if (db - da <= 8) {
-    if ((combine == Combine::And || combine == Combine::Or) && da + 8 <= blitEnd) {
+    if (run.uniform) {
+      for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], run.color);
+    } else if ((combine == Combine::And || combine == Combine::Or) && da + 8 <= blitEnd) {
       combineEight(d, s, op);
     } else {
       for (int64_t i = 0; i < db - da; ++i) d[i] = op(d[i], s[i]);
