@@ -240,6 +240,32 @@ void Raster::thinLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t c
     quotient = floorDiv64(2 * kLo * minorLen + majorLen, den);
     remainder = 2 * kLo * minorLen + majorLen - quotient * den;
   }
+  // A line with both ends inside the clip lies inside it: its pixels need no clipping, and its
+  // bounds are those of its first and last pixel, the line going one way along each axis.
+  const auto inside = [this](int64_t x, int64_t y) {
+    return x >= m_clipLeft && x < m_clipRight && y >= m_clipTop && y < m_clipBottom;
+  };
+  if (narrow && m_covered.empty() && inside(x0, y0) && inside(x1, y1)) {
+    uint32_t* const pixels = m_surface.pixels;
+    const int64_t stride = m_surface.stride;
+    int64_t minor = minorStart, x = x0, y = y0;
+    for (int64_t k = 0; k <= last; ++k) {
+      if (minorLen != 0 && k > 0) {
+        remainder += grow;
+        if (remainder >= den) {
+          remainder -= den;
+          minor += minorSign;
+        }
+      }
+      const int64_t major = majorStart + majorSign * k;
+      x = xMajor ? major : minor;
+      y = xMajor ? minor : major;
+      pixels[y * stride + x] = color;
+      if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x, x + 1);
+    }
+    noteBounds(std::min(x0, x), std::min(y0, y), std::max(x0, x) + 1, std::max(y0, y) + 1);
+    return;
+  }
   for (int64_t k = kLo; k <= kHi; ++k) {
     int64_t minorStep = 0;
     if (minorLen != 0 && narrow) {

@@ -1,5 +1,6 @@
 // One-pixel lines step along their major axis and round the other coordinate to the nearest pixel,
-// a half away from the start; a line that begins outside the bitmap keeps the pixels it would have.
+// a half away from the start; a line that begins or ends outside the bitmap keeps the pixels it
+// would have.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,9 @@ TEST_F(ThinLineTest, HalvesRoundAwayFromTheStartAtEveryStep) {
       {{1, 1}, {3, 5}, {"......", ".P....", "..P...", "..P...", "...P..", "......"}},
       // From outside: steps -3 .. -1 are cut off, the rest round as for the whole line.
       {{-3, 0}, {5, 2}, {"......", "PPP...", "...PP.", "......"}},
+      // To outside, on the right and on the left: no pixel past the edge lands on another row.
+      {{1, 1}, {8, 2}, {"......", ".PPPP.", ".....P", "......"}},
+      {{4, 2}, {-3, 1}, {"......", "P.....", ".PPPP.", "......"}},
   };
   for (const Case& c : cases) {
     const int width = int(c.expected[0].size()), height = int(c.expected.size());
