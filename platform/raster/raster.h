@@ -100,9 +100,11 @@ class Raster {
     fillRect(x0, y, x1, y + 1, fill);
   }
   // Runs of one colour, each the pixels x0..x1 (x1 excluded) of row y, moved by (dx, dy): the
-  // many short runs of an outline, clipped one by one and noted as changed once.
+  // many short runs of an outline, clipped one by one and noted as changed once. Runs known to lie
+  // `within` a rectangle that is inside the clip need no clipping.
   template <class Run>
-  void fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color);
+  void fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color,
+                const RECT* within = nullptr);
   void setPixel(int64_t x, int64_t y, uint32_t color);
   bool getPixel(int64_t x, int64_t y, uint32_t& color) const;
   // A Bresenham line from (x0, y0) towards (x1, y1); the end pixel only when `withEnd`.
@@ -171,7 +173,7 @@ class Raster {
 };
 
 template <class Run>
-void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color) {
+void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_t color, const RECT* within) {
   if (!m_covered.empty()) {
     const Fill pen{Fill::Kind::Solid, color};
     for (const Run& run : runs) fillSpan(dy + run.y, dx + run.x0, dx + run.x1, pen);
@@ -179,8 +181,24 @@ void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_
   }
   dx += m_originX;
   dy += m_originY;
-  int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
   uint64_t* const tileRows = m_plain ? m_plain->tiles.rowsOf(m_surface.height) : nullptr;
+  if (within && within->left < within->right && within->left + dx >= m_clipLeft &&
+      within->right + dx <= m_clipRight && within->top + dy >= m_clipTop &&
+      within->bottom + dy <= m_clipBottom) {
+    for (const Run& run : runs) {
+      const int64_t y = dy + run.y, x0 = dx + run.x0, x1 = dx + run.x1;
+      uint32_t* row = m_surface.pixels + y * m_surface.stride;
+      if (x1 - x0 <= 4) {
+        for (int64_t x = x0; x < x1; ++x) row[x] = color;
+      } else {
+        fillPixels(row + x0, size_t(x1 - x0), color);
+      }
+      if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x0, x1);
+    }
+    noteBounds(within->left + dx, within->top + dy, within->right + dx, within->bottom + dy);
+    return;
+  }
+  int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
   for (const Run& run : runs) {
     const int64_t y = dy + run.y;
     if (y < m_clipTop || y >= m_clipBottom) continue;

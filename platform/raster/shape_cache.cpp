@@ -1,6 +1,7 @@
 #include "raster/shape_cache.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 #include <utility>
 
@@ -44,8 +45,13 @@ ShapePixels record(const Raster& raster, const RECT& touched, const Fill& fill,
   }
   ShapePixels pixels;
   for (auto& [color, runs] : byColour) {
+    RECT bounds{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (const StrokeRun& run : runs) {
+      bounds = RECT{std::min<LONG>(bounds.left, run.x0), std::min<LONG>(bounds.top, run.y),
+                    std::max<LONG>(bounds.right, run.x1), std::max<LONG>(bounds.bottom, run.y + 1)};
+    }
     pixels.runs.insert(pixels.runs.end(), runs.begin(), runs.end());
-    pixels.colours.push_back(ShapePixels::Colour{color, pixels.runs.size()});
+    pixels.colours.push_back(ShapePixels::Colour{color, pixels.runs.size(), bounds});
   }
   return pixels;
 }
@@ -55,7 +61,8 @@ ShapePixels record(const Raster& raster, const RECT& touched, const Fill& fill,
 void ShapePixels::drawOn(Raster& raster) const {
   size_t begin = 0;
   for (const Colour& colour : colours) {
-    raster.fillRuns(std::span<const StrokeRun>(runs.data() + begin, colour.end - begin), 0, 0, colour.color);
+    raster.fillRuns(std::span<const StrokeRun>(runs.data() + begin, colour.end - begin), 0, 0, colour.color,
+                    &colour.bounds);
     begin = colour.end;
   }
 }

@@ -20,7 +20,8 @@ namespace kx {
 struct ShapePixels {
   struct Colour {
     uint32_t color;
-    size_t end;  // the runs before this one and after the previous colour's have `color`
+    size_t end;   // the runs before this one and after the previous colour's have `color`
+    RECT bounds;  // of those runs
   };
   std::vector<StrokeRun> runs;
   std::vector<Colour> colours;
