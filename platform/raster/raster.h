@@ -159,6 +159,17 @@ class Raster {
     for (int64_t x = x0; x < x1; ++x) row[x] = color;
   }
 
+  // Pixels x0..x1 of surface row y, inside the clip, set to one colour; their tiles are marked in
+  // a bitmap's `tileRows` (null for none).
+  void putRun(uint64_t* tileRows, int64_t y, int64_t x0, int64_t x1, uint32_t color) {
+    uint32_t* row = m_surface.pixels + y * m_surface.stride;
+    if (x1 - x0 <= 4) {
+      for (int64_t x = x0; x < x1; ++x) row[x] = color;
+    } else {
+      fillPixels(row + x0, size_t(x1 - x0), color);
+    }
+    if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x0, x1);
+  }
   void fillDeviceRow(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Fill& fill);
   void fillWhole(uint32_t color);
   bool isCovered(int64_t x, int64_t y) const;
@@ -185,16 +196,7 @@ void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_
   if (within && within->left < within->right && within->left + dx >= m_clipLeft &&
       within->right + dx <= m_clipRight && within->top + dy >= m_clipTop &&
       within->bottom + dy <= m_clipBottom) {
-    for (const Run& run : runs) {
-      const int64_t y = dy + run.y, x0 = dx + run.x0, x1 = dx + run.x1;
-      uint32_t* row = m_surface.pixels + y * m_surface.stride;
-      if (x1 - x0 <= 4) {
-        for (int64_t x = x0; x < x1; ++x) row[x] = color;
-      } else {
-        fillPixels(row + x0, size_t(x1 - x0), color);
-      }
-      if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x0, x1);
-    }
+    for (const Run& run : runs) putRun(tileRows, dy + run.y, dx + run.x0, dx + run.x1, color);
     noteBounds(within->left + dx, within->top + dy, within->right + dx, within->bottom + dy);
     return;
   }
@@ -204,13 +206,7 @@ void Raster::fillRuns(std::span<const Run> runs, int64_t dx, int64_t dy, uint32_
     if (y < m_clipTop || y >= m_clipBottom) continue;
     const int64_t x0 = std::max(dx + run.x0, m_clipLeft), x1 = std::min(dx + run.x1, m_clipRight);
     if (x0 >= x1) continue;
-    uint32_t* row = m_surface.pixels + y * m_surface.stride;
-    if (x1 - x0 <= 4) {
-      for (int64_t x = x0; x < x1; ++x) row[x] = color;
-    } else {
-      fillPixels(row + x0, size_t(x1 - x0), color);
-    }
-    if (tileRows) tileRows[y] |= m_plain->tiles.tilesOf(x0, x1);
+    putRun(tileRows, y, x0, x1, color);
     left = std::min(left, x0);
     right = std::max(right, x1);
     top = std::min(top, y);
